@@ -1,0 +1,61 @@
+#include "main_window/frm_main.h"
+#include "platform/app_info.h"
+#include "platform/error_path.h"
+#include "platform/resource_images.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int NoDisplayExitCode = 2;
+
+// Qt ends the process with abort() when no platform plugin can start, which leaves a core
+// dump and a message meant for developers. Say it plainly and exit instead.
+void startupMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s: cannot open a window: no graphical display is reachable (%s)\n",
+                     AppInfo::Title, qUtf8Printable(message.section(QLatin1Char('\n'), 0, 0)));
+        std::fflush(stderr);
+        std::_Exit(NoDisplayExitCode);
+    }
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+}
+
+bool displayConfigured() {
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int, char *argv[]) {
+    if (!displayConfigured()) {
+        std::fprintf(stderr,
+                     "%s: cannot open a window: no graphical display is reachable "
+                     "(neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+                     AppInfo::Title);
+        return NoDisplayExitCode;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessageHandler);
+    // The program takes no command line: Qt is not shown the arguments either.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    qInstallMessageHandler(previous);
+
+    QApplication::setApplicationName(QString::fromLatin1(AppInfo::Title));
+    QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
+    QApplication::setDesktopFileName(QStringLiteral("zembrofact"));
+    QApplication::setWindowIcon(ProgramIcon());
+
+    frmMain window;
+    // An error during start-up has been reported already; there is no window to show.
+    if (ErrorPath::HasFailed())
+        return ErrorPath::FailureExitCode;
+    window.show();
+    const int status = QApplication::exec();
+    return ErrorPath::HasFailed() ? ErrorPath::FailureExitCode : status;
+}

@@ -1,0 +1,443 @@
+#include "main_window/frm_main.h"
+
+#include "about_window/frm_about.h"
+#include "platform/app_info.h"
+#include "platform/conversion.h"
+#include "platform/error_path.h"
+#include "platform/resource_images.h"
+#include "platform/runtime_error.h"
+#include "platform/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+using Conversion::IntToText;
+
+namespace {
+
+// The window's designed client area, below the menu bar.
+constexpr QRect ClientArea = TwipsRect(0, 0, 5925, 6345);
+
+// Where each control stands, in twips; the card's own controls relative to the card.
+struct Placement {
+    const char *name;
+    int left, top, width, height;
+};
+constexpr Placement Placements[] = {
+    {"cmdNextCard", 4080, 3840, 1215, 495},       {"cmdChoice4", 3960, 5280, 855, 495},
+    {"cmdChoice3", 2760, 5280, 855, 495},         {"cmdChoice2", 1560, 5280, 855, 495},
+    {"cmdChoice1", 360, 5280, 855, 495},          {"optOperation(3)", 4200, 2880, 1815, 495},
+    {"optOperation(2)", 4200, 2355, 1815, 495},   {"optOperation(1)", 4200, 1845, 1815, 495},
+    {"optOperation(0)", 4200, 1320, 1815, 495},   {"Picture1", 360, 360, 3210, 4155},
+    {"pctOperand", 720, 1680, 700, 700},          {"Shape2", 480, 2880, 2175, 855},
+    {"lblAnswer", 480, 2880, 2175, 855},          {"lblBottomNum", 1200, 1560, 1455, 855},
+    {"lblTopNum", 720, 600, 1935, 855},           {"lbllimit", 3600, 6000, 1215, 255},
+    {"lblConfirmation", 720, 4680, 2415, 255},    {"lblCorrectCount", 480, 6000, 1215, 255},
+    {"lblIncorrectCount", 2040, 6000, 1215, 255},
+};
+
+// Line1, the rule under the bottom number: 5 pixels wide from x 480 to 2670 at y 2655.
+constexpr int RuleLeft = 480, RuleRight = 2670, RuleY = 2655, RuleWidthPx = 5;
+
+// The card picture's corners are this colour; the window background is fixed to it so
+// the corners merge with the window whatever the desktop's colour scheme.
+const QColor CardSurround(212, 208, 200);
+
+struct Operation {
+    const char *caption;
+    const char *imageKey;
+    void (modCards::*build)(std::int16_t);
+};
+const Operation Operations[] = {
+    {"Addition", "A", &modCards::BuildAdditionDeck},
+    {"Subtraction", "S", &modCards::BuildSubtractionDeck},
+    {"multiplication", "M", &modCards::BuildMultiplicationDeck},
+    {"Division", "D", &modCards::BuildDivisionDeck},
+};
+
+QFont cardFont() {
+    // Arial bold 36 pt: 48 pixels at 96 dpi. Fontconfig's metric twins stand in for Arial.
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setPixelSize(48);
+    return font;
+}
+
+QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor textColour,
+                  QPalette::ColorRole background) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(cardFont());
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, textColour);
+    label->setPalette(palette);
+    label->setBackgroundRole(background);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QLabel *plainLabel(QWidget *parent, const char *name, const QString &text,
+                   Qt::Alignment alignment) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QPushButton *commandButton(QWidget *parent, const char *name, const QString &text) {
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QAction *menuItem(QObject *parent, const char *name, const QString &caption, bool checkable) {
+    auto *action = new QAction(caption, parent);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(checkable);
+    return action;
+}
+
+QAction *separatorItem(QObject *parent, const char *name) {
+    auto *action = new QAction(parent);
+    action->setObjectName(QLatin1String(name));
+    action->setSeparator(true);
+    return action;
+}
+
+} // namespace
+
+frmMain::frmMain(RandomSource *random, QWidget *parent)
+    : QMainWindow(parent), random_(random ? random : &clockRandom_) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(AppInfo::Title));
+    // Minimise and close only: the window has a fixed size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(ProgramIcon());
+
+    createControls();
+    createActions();
+    createMenus();
+    wireEvents();
+
+    ErrorPath::Guard([this] { Form_Load(); });
+
+    // Centred on the screen.
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls() {
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(ClientArea.size());
+    setCentralWidget(client);
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, CardSurround);
+    setPalette(palette);
+    client->setAutoFillBackground(true);
+
+    // In the order the controls are created by design.
+    cmdNextCard = commandButton(client, "cmdNextCard", QStringLiteral("Next Card"));
+    cmdChoice4 = commandButton(client, "cmdChoice4", QStringLiteral("x"));
+    cmdChoice3 = commandButton(client, "cmdChoice3", QStringLiteral("x"));
+    cmdChoice2 = commandButton(client, "cmdChoice2", QStringLiteral("x"));
+    cmdChoice1 = commandButton(client, "cmdChoice1", QStringLiteral("x"));
+    choices_ = {cmdChoice1, cmdChoice2, cmdChoice3, cmdChoice4};
+
+    optOperation = new QButtonGroup(this);
+    optOperation->setObjectName(QStringLiteral("optOperation"));
+    for (int index = 3; index >= 0; --index) {
+        auto *option = new QRadioButton(QString::fromLatin1(Operations[index].caption), client);
+        option->setObjectName(QStringLiteral("optOperation(%1)").arg(index));
+        optOperation->addButton(option, index);
+    }
+    optOperation->button(0)->setChecked(true);
+
+    createCard();
+
+    lbllimit = plainLabel(client, "lbllimit", QStringLiteral("Range 0-9"), Qt::AlignHCenter);
+    lblConfirmation =
+        plainLabel(client, "lblConfirmation", QStringLiteral("Label1"), Qt::AlignHCenter);
+    lblConfirmation->setVisible(false);
+    lblCorrectCount =
+        plainLabel(client, "lblCorrectCount", QStringLiteral("Correct: 0"), Qt::AlignLeft);
+    lblIncorrectCount =
+        plainLabel(client, "lblIncorrectCount", QStringLiteral("Incorrect: 0"), Qt::AlignLeft);
+    // The range is written in the window-text colour, the other labels in the default one.
+    QPalette limitPalette = lbllimit->palette();
+    limitPalette.setColor(QPalette::WindowText, limitPalette.color(QPalette::Text));
+    lbllimit->setPalette(limitPalette);
+
+    for (const Placement &p : Placements) {
+        auto *control = findChild<QWidget *>(QLatin1String(p.name));
+        Q_ASSERT(control);
+        control->setGeometry(TwipsRect(p.left, p.top, p.width, p.height));
+    }
+    Line1->setGeometry(TwipsToPixels(RuleLeft), TwipsToPixels(RuleY) - RuleWidthPx / 2,
+                       TwipsToPixels(RuleRight) - TwipsToPixels(RuleLeft) + 1, RuleWidthPx);
+
+    // The keyboard visits the options, then the answer buttons, then Next Card.
+    QWidget *previous = optOperation->button(0);
+    for (QWidget *next : {optOperation->button(1), optOperation->button(2), optOperation->button(3),
+                          static_cast<QWidget *>(cmdChoice1), static_cast<QWidget *>(cmdChoice2),
+                          static_cast<QWidget *>(cmdChoice3), static_cast<QWidget *>(cmdChoice4),
+                          static_cast<QWidget *>(cmdNextCard)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void frmMain::createCard() {
+    auto *client = centralWidget();
+    Picture1 = new QLabel(client);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(LoadResourcePixmap(QStringLiteral(":/card.png")));
+    QPalette cardPalette = Picture1->palette();
+    cardPalette.setColor(QPalette::Window, QColor(255, 224, 192));
+    Picture1->setPalette(cardPalette);
+    Picture1->setAutoFillBackground(true);
+
+    // The operator picture sits unscaled at the top-left of its box, on the window background.
+    pctOperand = new QLabel(Picture1);
+    pctOperand->setObjectName(QStringLiteral("pctOperand"));
+    pctOperand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pctOperand->setBackgroundRole(QPalette::Base);
+    pctOperand->setAutoFillBackground(true);
+
+    Shape2 = new QFrame(Picture1);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape2->setLineWidth(1);
+    Shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette shapePalette = Shape2->palette();
+    shapePalette.setColor(QPalette::WindowText, shapePalette.color(QPalette::Text));
+    Shape2->setPalette(shapePalette);
+
+    Line1 = new QFrame(Picture1);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Line1->setBackgroundRole(QPalette::Text);
+    Line1->setAutoFillBackground(true);
+
+    lblAnswer =
+        cardLabel(Picture1, "lblAnswer", QStringLiteral("XXX"), QColor(255, 0, 0), QPalette::Base);
+    lblAnswer->setVisible(false);
+    lblBottomNum = cardLabel(Picture1, "lblBottomNum", QStringLiteral("XX"), QColor(0, 255, 0),
+                             QPalette::Window);
+    lblTopNum = cardLabel(Picture1, "lblTopNum", QStringLiteral("XXX"), QColor(255, 255, 0),
+                          QPalette::Window);
+    for (QLabel *label : {lblBottomNum, lblTopNum}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        label->setPalette(palette);
+    }
+
+    // The operator picture covers the bottom number's left edge; the answer box's outline
+    // stays visible around the answer.
+    pctOperand->raise();
+    Shape2->raise();
+}
+
+void frmMain::createActions() {
+    mnuReset = menuItem(this, "mnuReset", QStringLiteral("Reset"), false);
+    Seperator1 = separatorItem(this, "Seperator1");
+    mnuExit = menuItem(this, "mnuExit", QStringLiteral("Exit"), false);
+    mnuRandomize = menuItem(this, "mnuRandomize", QStringLiteral("Randomize"), true);
+    mnuRandomize->setChecked(true);
+    seperator2 = separatorItem(this, "seperator2");
+    mnuRange09 = menuItem(this, "mnuRange09", QStringLiteral("Range 0-9"), true);
+    mnuRange09->setChecked(true);
+    mnuRange012 = menuItem(this, "mnuRange012", QStringLiteral("Range 0-12"), true);
+    mnuAbout = menuItem(this, "mnuAbout", QStringLiteral("About..."), false);
+}
+
+void frmMain::createMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile->addActions({mnuReset, Seperator1, mnuExit});
+    mnuTools = menuBar()->addMenu(QStringLiteral("Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuTools->addActions({mnuRandomize, seperator2, mnuRange09, mnuRange012});
+    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp->addAction(mnuAbout);
+}
+
+void frmMain::wireEvents() {
+    using ErrorPath::Guarded;
+    connect(cmdNextCard, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdNextCard_Click));
+    connect(cmdChoice1, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice1_Click));
+    connect(cmdChoice2, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice2_Click));
+    connect(cmdChoice3, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice3_Click));
+    connect(cmdChoice4, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice4_Click));
+    connect(optOperation, &QButtonGroup::idClicked, this,
+            Guarded(this, &frmMain::optOperation_Click));
+    connect(mnuReset, &QAction::triggered, this, Guarded(this, &frmMain::mnuReset_Click));
+    connect(mnuExit, &QAction::triggered, this, Guarded(this, &frmMain::mnuExit_Click));
+    connect(mnuRandomize, &QAction::triggered, this, Guarded(this, &frmMain::mnuRandomize_Click));
+    connect(mnuRange09, &QAction::triggered, this, Guarded(this, &frmMain::mnuRange09_Click));
+    connect(mnuRange012, &QAction::triggered, this, Guarded(this, &frmMain::mnuRange012_Click));
+    connect(mnuAbout, &QAction::triggered, this, Guarded(this, &frmMain::mnuAbout_Click));
+}
+
+void frmMain::Form_Load() {
+    setWindowTitle(QString::fromLatin1(AppInfo::Title) + QStringLiteral(", v") +
+                   IntToText(AppInfo::Major) + QStringLiteral(".") + IntToText(AppInfo::Minor));
+    pctOperand->setPixmap(imlImages.Image(QStringLiteral("A")));
+    cards_.BuildAdditionDeck(9);
+    DealCard();
+}
+
+// ---- Dealing ----
+
+void frmMain::cmdNextCard_Click() {
+    DealCard();
+}
+
+void frmMain::DealCard() {
+    for (QPushButton *button : choices_)
+        button->setText(QString());
+    for (QPushButton *button : choices_)
+        button->setEnabled(true);
+    lblAnswer->setVisible(false);
+    lblConfirmation->setVisible(false);
+
+    const std::int16_t limit = cards_.LastCard();
+    const std::int16_t index = dealer_.NextIndex(limit, mnuRandomize->isChecked(), *random_);
+    const Card &card = cards_.Deck().at(static_cast<std::size_t>(index));
+    lblTopNum->setText(IntToText(card.TopNum));
+    lblBottomNum->setText(IntToText(card.BottomNum));
+    lblAnswer->setText(IntToText(card.Answer));
+    SetChoices();
+}
+
+void frmMain::SetChoices() {
+    random_->Reseed();
+    const int position = AnswerPosition(random_->Fraction());
+    const std::int16_t answer = Conversion::TextToInt(lblAnswer->text());
+    const auto captions = ChoiceCaptions(answer, position);
+    for (std::size_t i = 0; i < choices_.size(); ++i)
+        choices_[i]->setText(IntToText(captions[i]));
+}
+
+// ---- Judging and score ----
+
+void frmMain::cmdChoice1_Click() {
+    answerWith(cmdChoice1);
+}
+void frmMain::cmdChoice2_Click() {
+    answerWith(cmdChoice2);
+}
+void frmMain::cmdChoice3_Click() {
+    answerWith(cmdChoice3);
+}
+void frmMain::cmdChoice4_Click() {
+    answerWith(cmdChoice4);
+}
+
+void frmMain::answerWith(const QPushButton *button) {
+    lblAnswer->setVisible(true);
+    lblConfirmation->setVisible(true);
+    const QString chosen = button->text();
+    const bool right = CheckAnswer(chosen);
+    lblConfirmation->setText(right ? QStringLiteral("That's correct!")
+                                   : QStringLiteral("Sorry. The correct answer is ") +
+                                         lblAnswer->text() + QStringLiteral(" ."));
+    score_.Record(right);
+    showScore();
+}
+
+bool frmMain::CheckAnswer(const QString &chosen) {
+    for (QPushButton *button : choices_)
+        button->setEnabled(false);
+    return lblAnswer->text() == chosen;
+}
+
+void frmMain::showScore() {
+    lblCorrectCount->setText(QStringLiteral("Right: ") + IntToText(score_.RightCount));
+    lblIncorrectCount->setText(QStringLiteral("Wrong: ") + IntToText(score_.WrongCount));
+}
+
+void frmMain::mnuReset_Click() {
+    score_.Reset();
+    showScore();
+    DealCard();
+}
+
+// ---- Drill settings ----
+
+void frmMain::buildDeck(int operation, std::int16_t limit) {
+    if (operation < 0 || operation >= int(std::size(Operations)))
+        throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange,
+                           "Subscript out of range: no operation " + std::to_string(operation));
+    (cards_.*Operations[operation].build)(limit);
+}
+
+int frmMain::selectedOperation() const {
+    for (int index = 0; index < int(std::size(Operations)); ++index)
+        if (optOperation->button(index)->isChecked())
+            return index;
+    return -1;
+}
+
+void frmMain::optOperation_Click(int Index) {
+    if (Index < 0 || Index >= int(std::size(Operations)))
+        throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange,
+                           "Subscript out of range: no operation " + std::to_string(Index));
+    pctOperand->setPixmap(imlImages.Image(QString::fromLatin1(Operations[Index].imageKey)));
+    std::int16_t limit = 0;
+    if (mnuRange09->isChecked())
+        limit = 9;
+    if (mnuRange012->isChecked())
+        limit = 12;
+    buildDeck(Index, limit);
+    DealCard();
+}
+
+void frmMain::selectRange(const QString &caption, bool zeroToNine, std::int16_t limit) {
+    lbllimit->setText(caption);
+    mnuRange09->setChecked(zeroToNine);
+    mnuRange012->setChecked(!zeroToNine);
+    buildDeck(selectedOperation(), limit);
+    DealCard();
+}
+
+void frmMain::mnuRange09_Click() {
+    selectRange(QStringLiteral("Range: 0-9"), true, 9);
+}
+void frmMain::mnuRange012_Click() {
+    selectRange(QStringLiteral("Range: 0-12"), false, 12);
+}
+
+void frmMain::mnuRandomize_Click() {
+    // The toolkit has already moved the check mark of this checkable item; the next deal
+    // reads it. Nothing else changes.
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(this);
+    about.exec();
+}

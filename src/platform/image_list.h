@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+// The keyed store of operator pictures: "A" plus, "S" minus, "M" times, "D" divided by.
+// Each picture is decoded once, on first use.
+class ImageList {
+public:
+    // The picture stored under key; an unknown key raises an error.
+    const QPixmap &Image(const QString &key);
+
+private:
+    QHash<QString, QPixmap> cache_;
+};

@@ -1,0 +1,25 @@
+#include "platform/resource_images.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+QPixmap LoadResourcePixmap(const QString &path) {
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    if (ratio > 1.0) {
+        QString doubled = path;
+        doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        if (QFile::exists(doubled)) {
+            QPixmap pixmap(doubled);
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
+    return QPixmap(path);
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const char *name : {":/icon.png", ":/icon@2x.png", ":/icon-128.png", ":/icon-256.png"})
+        icon.addFile(QString::fromLatin1(name));
+    return icon;
+}

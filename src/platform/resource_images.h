@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+// Loads a picture built into the program, by its base name (":/card.png"). On a screen scaled
+// above 1 the double-size drawing ("card@2x.png") is taken where there is one, so the picture
+// stays sharp at the same logical size.
+QPixmap LoadResourcePixmap(const QString &path);
+
+// The program's own icon, at every size drawn for it.
+QIcon ProgramIcon();

@@ -1,0 +1,165 @@
+#include "drill/dealing.h"
+#include "drill/mod_cards.h"
+#include "platform/runtime_error.h"
+#include "scripted_random.h"
+
+#include <QSet>
+#include <QTest>
+
+using Captions = std::array<std::int16_t, 4>;
+Q_DECLARE_METATYPE(Captions)
+
+class TestDealing : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void randomIndexCoversTheWholeDeck_data();
+    void randomIndexCoversTheWholeDeck();
+    void randomDealLeavesTheOrderAlone();
+    void inOrderWalksAndWraps();
+    void cursorPastASmallerDeckStartsAtTheFront();
+    void emptyDeckRaises();
+    void answerPosition_data();
+    void answerPosition();
+    void captions_data();
+    void captions();
+    void clockRandomStaysInRangeAndVaries();
+    void scoreCountsPastSixteenBits();
+};
+
+void TestDealing::randomIndexCoversTheWholeDeck_data() {
+    QTest::addColumn<int>("lastCard");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("index");
+    QTest::newRow("r=0") << 99 << 0.0f << 0;
+    QTest::newRow("r just below 1, addition 9") << 99 << JustBelowOne << 99;
+    QTest::newRow("r just below 1, addition 12") << 168 << JustBelowOne << 168;
+    QTest::newRow("r just below 1, division 9") << 80 << JustBelowOne << 80;
+    QTest::newRow("middle") << 99 << 0.5f << 50;
+    QTest::newRow("one-card deck") << 0 << JustBelowOne << 0;
+    QTest::newRow("stray 1.0 is clamped") << 54 << 1.0f << 54;
+}
+
+void TestDealing::randomIndexCoversTheWholeDeck() {
+    QFETCH(int, lastCard);
+    QFETCH(float, r);
+    QFETCH(int, index);
+    ScriptedRandom random({r});
+    CardDealer dealer;
+    QCOMPARE(dealer.NextIndex(static_cast<std::int16_t>(lastCard), true, random), index);
+    QCOMPARE(random.reseeds, 1);
+    QCOMPARE(random.draws, 1);
+}
+
+void TestDealing::randomDealLeavesTheOrderAlone() {
+    ScriptedRandom random({0.9f});
+    CardDealer dealer;
+    QCOMPARE(dealer.NextIndex(99, false, random), 0);
+    QCOMPARE(dealer.NextIndex(99, false, random), 1);
+    dealer.NextIndex(99, true, random);
+    dealer.NextIndex(99, true, random);
+    QCOMPARE(dealer.CardCursor(), 2);
+    QCOMPARE(dealer.NextIndex(99, false, random), 2);
+    QCOMPARE(random.draws, 2); // in-order deals draw nothing
+}
+
+void TestDealing::inOrderWalksAndWraps() {
+    ScriptedRandom random;
+    CardDealer dealer;
+    QList<int> seen;
+    for (int i = 0; i < 102; ++i)
+        seen << dealer.NextIndex(99, false, random);
+    QCOMPARE(seen.first(), 0);
+    for (int i = 0; i < 100; ++i)
+        QCOMPARE(seen[i], i);
+    QCOMPARE(seen[100], 0);
+    QCOMPARE(seen[101], 1);
+}
+
+void TestDealing::cursorPastASmallerDeckStartsAtTheFront() {
+    ScriptedRandom random;
+    CardDealer dealer;
+    for (int i = 0; i < 120; ++i)
+        dealer.NextIndex(168, false, random);
+    QCOMPARE(dealer.CardCursor(), 120);
+    // The deck shrinks to 0-9 subtraction (last index 54): the order starts again at the front.
+    QCOMPARE(dealer.NextIndex(54, false, random), 0);
+    QCOMPARE(dealer.NextIndex(54, false, random), 1);
+    // A cursor inside the new deck goes on from where it was.
+    for (int i = 0; i < 50; ++i)
+        dealer.NextIndex(54, false, random);
+    QCOMPARE(dealer.NextIndex(99, false, random), 52);
+}
+
+void TestDealing::emptyDeckRaises() {
+    ScriptedRandom random;
+    CardDealer dealer;
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, dealer.NextIndex(-1, false, random));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, dealer.NextIndex(-1, true, random));
+}
+
+void TestDealing::answerPosition_data() {
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("position");
+    QTest::newRow("0") << 0.0f << 1;
+    QTest::newRow("just below a quarter") << 0.2499f << 1;
+    QTest::newRow("a quarter") << 0.25f << 2;
+    QTest::newRow("half") << 0.5f << 3;
+    QTest::newRow("three quarters") << 0.75f << 4;
+    QTest::newRow("just below 1") << JustBelowOne << 4;
+}
+
+void TestDealing::answerPosition() {
+    QFETCH(float, r);
+    QFETCH(int, position);
+    QCOMPARE(AnswerPosition(r), position);
+}
+
+void TestDealing::captions_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<Captions>("expected");
+    QTest::newRow("18 at 4") << 18 << 4 << Captions{20, 16, 21, 18};
+    QTest::newRow("144 at 1") << 144 << 1 << Captions{144, 142, 147, 143};
+    QTest::newRow("0 at 3") << 0 << 3 << Captions{2, 2, 0, 1};
+    QTest::newRow("0 at 1") << 0 << 1 << Captions{0, 2, 3, 1};
+    QTest::newRow("1 at 1") << 1 << 1 << Captions{1, 1, 4, 0};
+    QTest::newRow("1 at 2") << 1 << 2 << Captions{3, 1, 4, 0};
+    QTest::newRow("1 at 4") << 1 << 4 << Captions{3, 1, 4, 1};
+    QTest::newRow("2 at 2") << 2 << 2 << Captions{4, 2, 5, 1};
+}
+
+void TestDealing::captions() {
+    QFETCH(int, answer);
+    QFETCH(int, position);
+    QFETCH(Captions, expected);
+    const Captions got = ChoiceCaptions(static_cast<std::int16_t>(answer), position);
+    QCOMPARE(got, expected);
+}
+
+void TestDealing::clockRandomStaysInRangeAndVaries() {
+    ClockRandom random;
+    QSet<int> buckets;
+    for (int i = 0; i < 4000; ++i) {
+        random.Reseed();
+        const float r = random.Fraction();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+        buckets.insert(AnswerPosition(r));
+    }
+    // Reseeding before every draw, as the program does, must not pin the draws.
+    QCOMPARE(buckets.size(), 4);
+}
+
+void TestDealing::scoreCountsPastSixteenBits() {
+    Score score;
+    score.RightCount = score.WrongCount = 32767;
+    score.Record(true);
+    score.Record(false);
+    QCOMPARE(score.RightCount, 32768);
+    QCOMPARE(score.WrongCount, 32768);
+    score.Reset();
+    QCOMPARE(score.RightCount + score.WrongCount, 0);
+}
+
+QTEST_GUILESS_MAIN(TestDealing)
+#include "test_dealing.moc"

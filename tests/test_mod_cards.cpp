@@ -1,0 +1,162 @@
+#include "drill/mod_cards.h"
+#include "platform/runtime_error.h"
+
+#include <QTest>
+
+namespace {
+using Builder = void (modCards::*)(std::int16_t);
+
+struct Expected {
+    int index;
+    Card card;
+};
+} // namespace
+
+Q_DECLARE_METATYPE(Builder)
+Q_DECLARE_METATYPE(QList<Expected>)
+
+class TestModCards : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void builds_data();
+    void builds();
+    void orderFollowsOuterOperandSlowest_data();
+    void orderFollowsOuterOperandSlowest();
+    void smallerDeckKeepsNothingOfTheLarger();
+    void deckBeforeFirstBuild();
+    void limitPastCapacityRaisesAndKeepsTheDeck();
+};
+
+void TestModCards::builds_data() {
+    QTest::addColumn<Builder>("build");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QList<Expected>>("samples");
+
+    const auto A = &modCards::BuildAdditionDeck, S = &modCards::BuildSubtractionDeck,
+               M = &modCards::BuildMultiplicationDeck, D = &modCards::BuildDivisionDeck;
+    QTest::newRow("addition 9") << A << 9 << 100 << 169
+                                << QList<Expected>{{0, {0, 0, 0, 0}},
+                                                   {10, {1, 0, 1, 10}},
+                                                   {99, {9, 9, 18, 99}}};
+    QTest::newRow("addition 12") << A << 12 << 169 << 169
+                                 << QList<Expected>{{13, {1, 0, 1, 13}}, {168, {12, 12, 24, 168}}};
+    QTest::newRow("subtraction 9")
+        << S << 9 << 55 << 91
+        << QList<Expected>{
+               {1, {1, 0, 1, 1}}, {2, {1, 1, 0, 2}}, {45, {9, 0, 9, 45}}, {54, {9, 9, 0, 54}}};
+    QTest::newRow("subtraction 12")
+        << S << 12 << 91 << 91
+        << QList<Expected>{{1, {1, 0, 1, 1}}, {2, {1, 1, 0, 2}}, {90, {12, 12, 0, 90}}};
+    QTest::newRow("multiplication 9")
+        << M << 9 << 100 << 169 << QList<Expected>{{0, {0, 0, 0, 0}}, {99, {9, 9, 81, 99}}};
+    QTest::newRow("multiplication 12")
+        << M << 12 << 169 << 169
+        << QList<Expected>{{0, {0, 0, 0, 0}}, {27, {2, 1, 2, 27}}, {168, {12, 12, 144, 168}}};
+    QTest::newRow("division 9") << D << 9 << 81 << 144
+                                << QList<Expected>{{0, {1, 1, 1, 0}},
+                                                   {1, {2, 1, 2, 1}},
+                                                   {9, {2, 2, 1, 9}},
+                                                   {80, {81, 9, 9, 80}}};
+    QTest::newRow("division 12") << D << 12 << 144 << 144
+                                 << QList<Expected>{{12, {2, 2, 1, 12}}, {143, {144, 12, 12, 143}}};
+}
+
+void TestModCards::builds() {
+    QFETCH(Builder, build);
+    QFETCH(int, limit);
+    QFETCH(int, cards);
+    QFETCH(int, capacity);
+    QFETCH(QList<Expected>, samples);
+
+    modCards deck;
+    (deck.*build)(static_cast<std::int16_t>(limit));
+    QCOMPARE(deck.LastCard(), cards - 1);
+    QCOMPARE(int(deck.Deck().size()), capacity);
+    for (const Expected &e : samples)
+        QCOMPARE(deck.Deck().at(e.index), e.card);
+    for (int i = 0; i < capacity; ++i) {
+        const Card &c = deck.Deck().at(i);
+        if (i > deck.LastCard()) {
+            QCOMPARE(c, Card{});
+            continue;
+        }
+        QCOMPARE(c.CardNum, i);
+        // Every card is a true fact with operands in range and nothing negative.
+        QVERIFY(c.TopNum >= 0 && c.BottomNum >= 0 && c.Answer >= 0);
+        QVERIFY(c.TopNum <= limit * limit && c.BottomNum <= limit);
+    }
+}
+
+void TestModCards::orderFollowsOuterOperandSlowest_data() {
+    QTest::addColumn<Builder>("build");
+    QTest::addColumn<char>("op");
+    QTest::newRow("addition") << Builder(&modCards::BuildAdditionDeck) << '+';
+    QTest::newRow("subtraction") << Builder(&modCards::BuildSubtractionDeck) << '-';
+    QTest::newRow("multiplication") << Builder(&modCards::BuildMultiplicationDeck) << '*';
+    QTest::newRow("division") << Builder(&modCards::BuildDivisionDeck) << '/';
+}
+
+void TestModCards::orderFollowsOuterOperandSlowest() {
+    QFETCH(Builder, build);
+    QFETCH(char, op);
+    modCards deck;
+    (deck.*build)(12);
+    // The operand of the outer loop (the divisor for division, else the top number) never
+    // decreases, and each card's answer is right for its operation.
+    int previousOuter = -1;
+    for (int i = 0; i <= deck.LastCard(); ++i) {
+        const Card &c = deck.Deck()[i];
+        const int outer = op == '/' ? c.BottomNum : c.TopNum;
+        QVERIFY2(outer >= previousOuter, qPrintable(QString::number(i)));
+        previousOuter = outer;
+        switch (op) {
+        case '+':
+            QCOMPARE(c.Answer, c.TopNum + c.BottomNum);
+            break;
+        case '-':
+            QCOMPARE(c.Answer, c.TopNum - c.BottomNum);
+            break;
+        case '*':
+            QCOMPARE(c.Answer, c.TopNum * c.BottomNum);
+            break;
+        default:
+            QCOMPARE(c.Answer * c.BottomNum, int(c.TopNum));
+            break;
+        }
+    }
+}
+
+void TestModCards::smallerDeckKeepsNothingOfTheLarger() {
+    modCards deck;
+    deck.BuildMultiplicationDeck(12);
+    deck.BuildSubtractionDeck(9);
+    QCOMPARE(deck.LastCard(), 54);
+    QCOMPARE(int(deck.Deck().size()), modCards::SubtractionCapacity);
+    for (int i = 55; i < modCards::SubtractionCapacity; ++i)
+        QCOMPARE(deck.Deck()[i], Card{});
+    deck.BuildAdditionDeck(12);
+    deck.BuildAdditionDeck(9);
+    for (int i = 100; i < modCards::AdditionCapacity; ++i)
+        QCOMPARE(deck.Deck()[i], Card{});
+}
+
+void TestModCards::deckBeforeFirstBuild() {
+    const modCards deck;
+    QCOMPARE(deck.LastCard(), 0);
+    QVERIFY(deck.Deck().empty());
+}
+
+void TestModCards::limitPastCapacityRaisesAndKeepsTheDeck() {
+    modCards deck;
+    deck.BuildDivisionDeck(9);
+    const std::vector<Card> before = deck.Deck();
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, deck.BuildAdditionDeck(13));
+    QCOMPARE(deck.LastCard(), 80);
+    QVERIFY(deck.Deck() == before);
+}
+
+QTEST_GUILESS_MAIN(TestModCards)
+#include "test_mod_cards.moc"
