@@ -13,6 +13,7 @@
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -133,10 +134,13 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
     createActions();
     createMenus();
     wireEvents();
+    // The window keeps its designed size: the client area plus the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     ErrorPath::Guard([this] { Form_Load(); });
 
     // Centred on the screen.
+    adjustSize();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -195,14 +199,17 @@ void frmMain::createControls() {
                        TwipsToPixels(RuleRight) - TwipsToPixels(RuleLeft) + 1, RuleWidthPx);
 
     // The keyboard visits the options, then the answer buttons, then Next Card.
-    QWidget *previous = optOperation->button(0);
-    for (QWidget *next : {optOperation->button(1), optOperation->button(2), optOperation->button(3),
-                          static_cast<QWidget *>(cmdChoice1), static_cast<QWidget *>(cmdChoice2),
-                          static_cast<QWidget *>(cmdChoice3), static_cast<QWidget *>(cmdChoice4),
-                          static_cast<QWidget *>(cmdNextCard)}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    const QList<QWidget *> tabOrder{optOperation->button(0),
+                                    optOperation->button(1),
+                                    optOperation->button(2),
+                                    optOperation->button(3),
+                                    cmdChoice1,
+                                    cmdChoice2,
+                                    cmdChoice3,
+                                    cmdChoice4,
+                                    cmdNextCard};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void frmMain::createCard() {

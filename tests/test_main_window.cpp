@@ -1,0 +1,273 @@
+#include "platform/image_list.h"
+#include "scripted_random.h"
+#include "window_probe.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+using Captions = QStringList;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpState();
+    void firstCardIsDrawnAtRandom();
+    void geometry_data();
+    void geometry();
+    void windowCannotBeResized();
+    void tabOrderAndFocus();
+    void menus();
+    void grabbedWindowShowsTheCard();
+    void captionsForEachPosition_data();
+    void captionsForEachPosition();
+    void inOrderDealingWalksTheDeckAndWraps();
+    void closingEndsTheProgram_data();
+    void closingEndsTheProgram();
+};
+
+void TestMainWindow::startUpState() {
+    ScriptedRandom random({0.37f, 0.6f});
+    frmMain w(&random);
+    WindowProbe p(w);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Zembrofact, v1.0"));
+    ImageList images;
+    QCOMPARE(p.label(QStringLiteral("pctOperand"))->pixmap().toImage(),
+             images.Image(QStringLiteral("A")).toImage());
+    QVERIFY(p.option(0)->isChecked());
+    QVERIFY(!p.option(1)->isChecked() && !p.option(2)->isChecked() && !p.option(3)->isChecked());
+    QVERIFY(p.action(QStringLiteral("mnuRandomize"))->isChecked());
+    QVERIFY(p.action(QStringLiteral("mnuRange09"))->isChecked());
+    QVERIFY(!p.action(QStringLiteral("mnuRange012"))->isChecked());
+    QCOMPARE(p.text(QStringLiteral("lbllimit")), QStringLiteral("Range 0-9"));
+    QCOMPARE(p.text(QStringLiteral("lblCorrectCount")), QStringLiteral("Correct: 0"));
+    QCOMPARE(p.text(QStringLiteral("lblIncorrectCount")), QStringLiteral("Incorrect: 0"));
+    QVERIFY(p.label(QStringLiteral("lblAnswer"))->isHidden());
+    QVERIFY(p.label(QStringLiteral("lblConfirmation"))->isHidden());
+    QCOMPARE(w.Cards().LastCard(), 99);
+    QCOMPARE(p.invariantViolation(), QString());
+    for (int n = 1; n <= 4; ++n) {
+        QVERIFY(p.choice(n)->isEnabled());
+        QVERIFY(!p.choice(n)->text().isEmpty());
+    }
+}
+
+void TestMainWindow::firstCardIsDrawnAtRandom() {
+    // floor(100 x 0.37) = 37: 3 + 7, where an in-order deal would show 0 + 0.
+    ScriptedRandom random({0.37f, 0.6f});
+    frmMain w(&random);
+    WindowProbe p(w);
+    QCOMPARE(p.card(), QStringLiteral("3 7 10"));
+    QCOMPARE(p.choice(3)->text(), QStringLiteral("10"));
+    QCOMPARE(w.Dealer().CardCursor(), 0);
+}
+
+void TestMainWindow::geometry_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    // In pixels: the designed twips divided by 15.
+    QTest::newRow("cmdNextCard") << "cmdNextCard" << QRect(272, 256, 81, 33);
+    QTest::newRow("cmdChoice1") << "cmdChoice1" << QRect(24, 352, 57, 33);
+    QTest::newRow("cmdChoice2") << "cmdChoice2" << QRect(104, 352, 57, 33);
+    QTest::newRow("cmdChoice3") << "cmdChoice3" << QRect(184, 352, 57, 33);
+    QTest::newRow("cmdChoice4") << "cmdChoice4" << QRect(264, 352, 57, 33);
+    QTest::newRow("optOperation(0)") << "optOperation(0)" << QRect(280, 88, 121, 33);
+    QTest::newRow("optOperation(1)") << "optOperation(1)" << QRect(280, 123, 121, 33);
+    QTest::newRow("optOperation(2)") << "optOperation(2)" << QRect(280, 157, 121, 33);
+    QTest::newRow("optOperation(3)") << "optOperation(3)" << QRect(280, 192, 121, 33);
+    QTest::newRow("Picture1") << "Picture1" << QRect(24, 24, 214, 277);
+    QTest::newRow("pctOperand") << "pctOperand" << QRect(48, 112, 47, 47);
+    QTest::newRow("Shape2") << "Shape2" << QRect(32, 192, 145, 57);
+    QTest::newRow("Line1") << "Line1" << QRect(32, 175, 147, 5);
+    QTest::newRow("lblAnswer") << "lblAnswer" << QRect(32, 192, 145, 57);
+    QTest::newRow("lblBottomNum") << "lblBottomNum" << QRect(80, 104, 97, 57);
+    QTest::newRow("lblTopNum") << "lblTopNum" << QRect(48, 40, 129, 57);
+    QTest::newRow("lbllimit") << "lbllimit" << QRect(240, 400, 81, 17);
+    QTest::newRow("lblConfirmation") << "lblConfirmation" << QRect(48, 312, 161, 17);
+    QTest::newRow("lblCorrectCount") << "lblCorrectCount" << QRect(32, 400, 81, 17);
+    QTest::newRow("lblIncorrectCount") << "lblIncorrectCount" << QRect(136, 400, 81, 17);
+}
+
+void TestMainWindow::geometry() {
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    frmMain w;
+    WindowProbe p(w);
+    QCOMPARE(p.get(name)->geometry(), rect);
+}
+
+void TestMainWindow::windowCannotBeResized() {
+    frmMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.centralWidget()->size(), QSize(395, 423));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    const QString before = WindowProbe(w).card();
+    w.showMinimized();
+    w.showNormal();
+    QCOMPARE(WindowProbe(w).card(), before);
+}
+
+void TestMainWindow::tabOrderAndFocus() {
+    frmMain w;
+    WindowProbe p(w);
+    const QStringList expected{"optOperation(0)", "optOperation(1)", "optOperation(2)",
+                               "optOperation(3)", "cmdChoice1",      "cmdChoice2",
+                               "cmdChoice3",      "cmdChoice4",      "cmdNextCard"};
+    QWidget *current = p.get(expected.first());
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        current = current->nextInFocusChain();
+        while (current->focusPolicy() == Qt::NoFocus)
+            current = current->nextInFocusChain();
+        QCOMPARE(current->objectName(), expected[i]);
+    }
+    for (QLabel *label : w.findChildren<QLabel *>())
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void TestMainWindow::menus() {
+    frmMain w;
+    const QList<QAction *> bar = w.menuBar()->actions();
+    QCOMPARE(bar.size(), 3);
+    const QList<QPair<QString, QStringList>> expected{
+        {"File", {"mnuReset:Reset", "Seperator1:-", "mnuExit:Exit"}},
+        {"Tools",
+         {"mnuRandomize:Randomize", "seperator2:-", "mnuRange09:Range 0-9",
+          "mnuRange012:Range 0-12"}},
+        {"Help", {"mnuAbout:About..."}}};
+    for (qsizetype m = 0; m < bar.size(); ++m) {
+        QCOMPARE(bar[m]->text(), expected[m].first);
+        QCOMPARE(bar[m]->menu()->objectName(), QStringLiteral("mnu") + expected[m].first);
+        QStringList items;
+        for (QAction *a : bar[m]->menu()->actions()) {
+            items << a->objectName() + u':' + (a->isSeparator() ? QStringLiteral("-") : a->text());
+            QVERIFY(a->isEnabled() && a->isVisible());
+            QVERIFY(a->shortcut().isEmpty());
+            QVERIFY(!a->text().contains(u'&'));
+        }
+        QCOMPARE(items, expected[m].second);
+    }
+    for (const char *name : {"mnuRandomize", "mnuRange09", "mnuRange012"})
+        QVERIFY(w.findChild<QAction *>(QLatin1String(name))->isCheckable());
+}
+
+void TestMainWindow::grabbedWindowShowsTheCard() {
+    ScriptedRandom random({0.99f, 0.0f}); // 9 + 9 = 18
+    frmMain w(&random);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QImage image = w.centralWidget()->grab().toImage();
+    auto countOf = [&](QRect area, QColor colour) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += image.pixelColor(x, y) == colour;
+        return n;
+    };
+    // The card: white inside, its surround merging with the window at the corners.
+    QCOMPARE(image.pixelColor(24 + 107, 24 + 20), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(24, 24), QColor(212, 208, 200));
+    QCOMPARE(image.pixelColor(5, 5), QColor(212, 208, 200));
+    // On the card: the blue plus in the operator box, the yellow and green numbers, the black
+    // rule, and no red while the answer is hidden.
+    const QPoint card(24, 24);
+    QVERIFY(countOf(QRect(48, 112, 47, 47).translated(card), QColor(0, 0, 255)) > 100);
+    QVERIFY(countOf(QRect(48, 40, 129, 57).translated(card), QColor(255, 255, 0)) > 100);
+    QVERIFY(countOf(QRect(80, 104, 97, 57).translated(card), QColor(0, 255, 0)) > 100);
+    QVERIFY(countOf(QRect(40, 175, 130, 5).translated(card), QColor(0, 0, 0)) > 500);
+    QCOMPARE(countOf(QRect(32, 192, 145, 57).translated(card), QColor(255, 0, 0)), 0);
+}
+
+void TestMainWindow::captionsForEachPosition_data() {
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<bool>("twelve");
+    QTest::addColumn<float>("cardFraction");
+    QTest::addColumn<float>("positionFraction");
+    QTest::addColumn<Captions>("captions");
+    QTest::newRow("0 at 1") << 0 << false << 0.0f << 0.0f << Captions{"0", "2", "3", "1"};
+    QTest::newRow("0 at 2") << 0 << false << 0.0f << 0.25f << Captions{"2", "0", "3", "1"};
+    QTest::newRow("0 at 3") << 0 << false << 0.0f << 0.5f << Captions{"2", "2", "0", "1"};
+    QTest::newRow("0 at 4") << 0 << false << 0.0f << 0.75f << Captions{"2", "2", "3", "0"};
+    QTest::newRow("1 at 1") << 0 << false << 0.015f << 0.0f << Captions{"1", "1", "4", "0"};
+    QTest::newRow("1 at 2") << 0 << false << 0.015f << 0.3f << Captions{"3", "1", "4", "0"};
+    QTest::newRow("1 at 3") << 0 << false << 0.015f << 0.6f << Captions{"3", "1", "1", "0"};
+    QTest::newRow("1 at 4") << 0 << false << 0.015f << JustBelowOne << Captions{"3", "1", "4", "1"};
+    QTest::newRow("18 at 1") << 0 << false << JustBelowOne << 0.1f
+                             << Captions{"18", "16", "21", "17"};
+    QTest::newRow("18 at 4") << 0 << false << JustBelowOne << JustBelowOne
+                             << Captions{"20", "16", "21", "18"};
+    QTest::newRow("144 at 1") << 2 << true << JustBelowOne << 0.0f
+                              << Captions{"144", "142", "147", "143"};
+    QTest::newRow("144 at 3") << 2 << true << JustBelowOne << 0.5f
+                              << Captions{"146", "142", "144", "143"};
+}
+
+void TestMainWindow::captionsForEachPosition() {
+    QFETCH(int, operation);
+    QFETCH(bool, twelve);
+    QFETCH(float, cardFraction);
+    QFETCH(float, positionFraction);
+    QFETCH(Captions, captions);
+    ScriptedRandom random;
+    frmMain w(&random);
+    WindowProbe p(w);
+    if (twelve)
+        p.trigger(QStringLiteral("mnuRange012"));
+    if (operation != 0)
+        p.selectOperation(operation);
+    p.clickChoice(1); // an answered card must come back open
+    random.Script({cardFraction, positionFraction});
+    p.nextCard();
+    QStringList shown;
+    for (int n = 1; n <= 4; ++n) {
+        shown << p.choice(n)->text();
+        QVERIFY(p.choice(n)->isEnabled());
+    }
+    QCOMPARE(shown, captions);
+    QVERIFY(p.label(QStringLiteral("lblAnswer"))->isHidden());
+    QVERIFY(p.label(QStringLiteral("lblConfirmation"))->isHidden());
+}
+
+void TestMainWindow::inOrderDealingWalksTheDeckAndWraps() {
+    frmMain w;
+    WindowProbe p(w);
+    p.trigger(QStringLiteral("mnuRandomize"));
+    QVERIFY(!p.action(QStringLiteral("mnuRandomize"))->isChecked());
+    const std::vector<Card> &deck = w.Cards().Deck();
+    for (int i = 0; i < 100; ++i) {
+        p.nextCard();
+        QCOMPARE(p.card(), WindowProbe::cardText(deck[i]));
+    }
+    p.nextCard();
+    QCOMPARE(p.card(), QStringLiteral("0 0 0")); // after 9 + 9 the front again
+}
+
+void TestMainWindow::closingEndsTheProgram_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("File > Exit") << true;
+    QTest::newRow("close button") << false;
+}
+
+void TestMainWindow::closingEndsTheProgram() {
+    QFETCH(bool, byMenu);
+    frmMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTimer::singleShot(0, &w, [&] {
+        if (byMenu)
+            WindowProbe(w).trigger(QStringLiteral("mnuExit"));
+        else
+            w.close();
+    });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); }); // never hang
+    // Closing the one window ends the event loop, with status 0.
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!w.isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
