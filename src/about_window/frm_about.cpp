@@ -1,0 +1,290 @@
+#include "about_window/frm_about.h"
+
+#include "about_window/open_with_dialog.h"
+#include "platform/app_info.h"
+#include "platform/conversion.h"
+#include "platform/desktop_shell.h"
+#include "platform/error_path.h"
+#include "platform/maker.h"
+#include "platform/resource_images.h"
+#include "platform/runtime_error.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVariant>
+#include <array>
+
+namespace {
+
+// Design units: 15 twips to a pixel.
+constexpr int TwipsPerPixel = 15;
+
+struct ControlPlace {
+    const char *name;
+    int left, top, width, height; // twips
+    int tabIndex;
+};
+
+// As designed, in the order the controls are created.
+constexpr std::array<ControlPlace, 5> ControlPlaces{{
+    {"picIcon", 0, 90, 3870, 675, 1},
+    {"cmdOK", 4605, 2595, 900, 375, 0},
+    {"lblURL", 240, 900, 1695, 255, 4},
+    {"lblDescription", 120, 2760, 4215, 315, 2},
+    {"lblTitle", 30, 1680, 5625, 420, 3},
+}};
+
+// The rule under the logo: from (60, 840) to (5609, 840) twips, 2 pixels wide.
+constexpr int Line1X1 = 60, Line1X2 = 5609, Line1Y = 840, Line1Width = 2;
+const QColor Line1Colour(0, 0, 192);
+
+constexpr int ClientWidth = 5730, ClientHeight = 3135; // twips
+
+const QColor LinkHighlight(0, 0, 128); // navy
+
+int pixels(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+// Turns one of RunShellExecute's values into the text the shell is given: a text as it is,
+// a number as its decimal digits, nothing as an empty text.
+QString textOf(const QVariant &value) {
+    if (!value.isValid())
+        return {};
+    QString text;
+    if (!QMetaType::convert(value.metaType(), value.constData(), QMetaType::fromType<QString>(),
+                            &text))
+        throw RuntimeError(RuntimeError::Kind::TypeMismatch,
+                           std::string("Type mismatch: a value of type ") + value.typeName() +
+                               " has no text form");
+    return text;
+}
+
+// Screen readers announce the About window's link as a link.
+QAccessibleInterface *linkAccessible(const QString &className, QObject *object) {
+    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Link);
+    return nullptr;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(linkAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled)
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void LinkLabel::mouseMoveEvent(QMouseEvent *event) {
+    event->accept();
+    Q_EMIT mouseMoved();
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool click = pressed_ && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        Q_EMIT clicked();
+}
+
+frmAbout::frmAbout(QWidget *owner, DesktopShell *shell) : QDialog(owner), shell_(shell) {
+    // The desktop shell lies below the windows and shows none of its own making: the About
+    // window, its one user, hands it the Open with dialog.
+    XdgDesktopShell::Instance().SetProgramChooser(&OpenWithDialog::ChooseProgram);
+
+    createControls();
+    wireControls();
+    ErrorPath::Guard([this] { Form_Load(); });
+}
+
+void frmAbout::createControls() {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About MyApp"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
+    setMouseTracking(true);
+
+    QIcon icon;
+    icon.addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_32.png")));
+    icon.addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_16.png")));
+    setWindowIcon(icon);
+
+    const QPalette desktop = QGuiApplication::palette();
+    QPalette surface = palette();
+    surface.setColor(QPalette::Window, Qt::white);
+    setPalette(surface);
+    setAutoFillBackground(true);
+
+    picIcon = new QLabel(this);
+    picIcon->setPixmap(LoadResourcePixmap(QStringLiteral(":/about_logo.png")));
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette logoBack = picIcon->palette();
+    logoBack.setColor(QPalette::Window, desktop.color(QPalette::Window));
+    picIcon->setPalette(logoBack);
+    picIcon->setAutoFillBackground(true);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setDefault(true);
+
+    lblURL = new LinkLabel(this);
+    lblURL->setTextFormat(Qt::PlainText);
+    lblURL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblURL->setText(QString::fromUtf8(Maker::WebAddressShort));
+    lblURL->setToolTip(QString::fromUtf8(Maker::WebAddress));
+    lblURL->setAccessibleName(QString::fromUtf8(Maker::WebAddressShort));
+    lblURL->setAccessibleDescription(tr("Opens the maker's web site in your web browser"));
+    const QPixmap hand = LoadResourcePixmap(QStringLiteral(":/hand_cursor.png"));
+    lblURL->setCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 9));
+    QPalette linkColours = lblURL->palette();
+    linkColours.setColor(QPalette::WindowText, desktop.color(QPalette::ButtonText));
+    lblURL->setPalette(linkColours);
+
+    // The title-bar text colour of the design has no role of its own in Qt's palette; the text
+    // drawn on a highlight, HighlightedText, is the nearest: light on a dark bar.
+    lblDescription = new QLabel(QStringLiteral("App Description"), this);
+    lblDescription->setTextFormat(Qt::PlainText);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette noticeColours = lblDescription->palette();
+    noticeColours.setColor(QPalette::Window, desktop.color(QPalette::HighlightedText));
+    noticeColours.setColor(QPalette::WindowText, Qt::black);
+    lblDescription->setPalette(noticeColours);
+    lblDescription->setAutoFillBackground(true);
+
+    lblTitle = new QLabel(QStringLiteral("Application Title"), this);
+    lblTitle->setTextFormat(Qt::PlainText);
+    lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont titleFont = lblTitle->font();
+    titleFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("DejaVu Sans")});
+    titleFont.setStyleHint(QFont::SansSerif);
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    QPalette titleColours = lblTitle->palette();
+    titleColours.setColor(QPalette::WindowText, Qt::black);
+    lblTitle->setPalette(titleColours);
+
+    // Only the link and the window's own surface react to the pointer; every other control
+    // keeps its moves, so passing over it leaves the link's look alone.
+    QWidget *const controls[] = {picIcon, cmdOK, lblURL, lblDescription, lblTitle};
+    for (std::size_t i = 0; i < ControlPlaces.size(); ++i) {
+        const ControlPlace &place = ControlPlaces[i];
+        controls[i]->setObjectName(QLatin1String(place.name));
+        controls[i]->setGeometry(pixels(place.left), pixels(place.top), pixels(place.width),
+                                 pixels(place.height));
+        controls[i]->setAttribute(Qt::WA_NoMousePropagation);
+    }
+    std::array<QWidget *, ControlPlaces.size()> byTabIndex{};
+    for (std::size_t i = 0; i < ControlPlaces.size(); ++i)
+        byTabIndex[ControlPlaces[i].tabIndex] = controls[i];
+    for (std::size_t i = 1; i < byTabIndex.size(); ++i)
+        setTabOrder(byTabIndex[i - 1], byTabIndex[i]);
+
+    // A line is no control of its own: the pointer over it is over the window's surface.
+    Line1 = new QWidget(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setGeometry(pixels(Line1X1), pixels(Line1Y) - Line1Width / 2,
+                       pixels(Line1X2) - pixels(Line1X1) + 1, Line1Width);
+    QPalette ruleColour = Line1->palette();
+    ruleColour.setColor(QPalette::Window, Line1Colour);
+    Line1->setPalette(ruleColour);
+    Line1->setAutoFillBackground(true);
+    Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    cmdOK->setFocus();
+}
+
+void frmAbout::wireControls() {
+    connect(lblURL, &LinkLabel::mouseMoved, this,
+            ErrorPath::Guarded(this, &frmAbout::lblURL_MouseMove));
+    connect(lblURL, &LinkLabel::clicked, this, ErrorPath::Guarded(this, &frmAbout::lblURL_Click));
+    connect(cmdOK, &QPushButton::clicked, this, ErrorPath::Guarded(this, &frmAbout::cmdOK_Click));
+}
+
+void frmAbout::mouseMoveEvent(QMouseEvent *event) {
+    event->accept();
+    ErrorPath::Guard([this] { Form_MouseMove(); });
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event) {
+    // OK is the cancel button too: Escape presses it, like Enter does as the default button.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+DesktopShell &frmAbout::shell() const {
+    return shell_ ? *shell_ : DesktopShell::Default();
+}
+
+void frmAbout::Form_Load() {
+    setWindowTitle(QStringLiteral("About..."));
+    lblTitle->setText(QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
+                      Conversion::IntToText(AppInfo::Major) + QStringLiteral(".") +
+                      Conversion::IntToText(AppInfo::Revision));
+    lblDescription->setText(QString::fromUtf8(Maker::Notice));
+}
+
+void frmAbout::Form_MouseMove() {
+    QPalette colours = lblURL->palette();
+    colours.setColor(QPalette::WindowText, palette().color(QPalette::ButtonText));
+    lblURL->setPalette(colours);
+    QFont font = lblURL->font();
+    font.setUnderline(false);
+    lblURL->setFont(font);
+}
+
+void frmAbout::lblURL_MouseMove() {
+    QPalette colours = lblURL->palette();
+    colours.setColor(QPalette::WindowText, LinkHighlight);
+    lblURL->setPalette(colours);
+    QFont font = lblURL->font();
+    font.setUnderline(true);
+    lblURL->setFont(font);
+}
+
+void frmAbout::lblURL_Click() {
+    RunShellExecute(QStringLiteral("Open"), QString::fromUtf8(Maker::WebAddress), QVariant(0),
+                    QVariant(0), DesktopShell::ShowNormal);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::RunShellExecute(const QString &sTopic, const QVariant &sFile,
+                               const QVariant &sParams, const QVariant &sDirectory, int nShowCmd) {
+    // The arguments are prepared last to first, as the shell call lists them.
+    const int showCommand = nShowCmd;
+    const QString directory = textOf(sDirectory);
+    const QString parameters = textOf(sParams);
+    const QString file = textOf(sFile);
+    const QString operation = sTopic;
+
+    const int result = shell().ShellExecute(operation, file, parameters, directory, showCommand);
+
+    if (result == DesktopShell::NoAssociation)
+        shell().RunCommandLine(QLatin1String(DesktopShell::OpenWithCommand) + file,
+                               DesktopShell::ShowNormal);
+}

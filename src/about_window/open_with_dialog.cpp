@@ -1,0 +1,95 @@
+#include "about_window/open_with_dialog.h"
+
+#include "platform/error_path.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+OpenWithDialog::OpenWithDialog(const QString &target, QWidget *parent) : QDialog(parent) {
+    createControls(target);
+    wireControls();
+    txtProgram_TextChanged();
+}
+
+void OpenWithDialog::createControls(const QString &target) {
+    setObjectName(QStringLiteral("OpenWithDialog"));
+    setWindowTitle(tr("Open with"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    lblPrompt = new QLabel(tr("Choose the program you want to use to open:"), this);
+    lblPrompt->setObjectName(QStringLiteral("lblPrompt"));
+
+    // The target comes from outside: shown as plain text, never as markup.
+    lblTarget = new QLabel(this);
+    lblTarget->setObjectName(QStringLiteral("lblTarget"));
+    lblTarget->setTextFormat(Qt::PlainText);
+    lblTarget->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblTarget->setWordWrap(true);
+    lblTarget->setText(target);
+
+    auto *lblProgram = new QLabel(tr("&Program:"), this);
+    lblProgram->setObjectName(QStringLiteral("lblProgram"));
+    txtProgram = new QLineEdit(this);
+    txtProgram->setObjectName(QStringLiteral("txtProgram"));
+    txtProgram->setPlaceholderText(tr("for example firefox"));
+    txtProgram->setMinimumWidth(260);
+    lblProgram->setBuddy(txtProgram);
+
+    cmdBrowse = new QPushButton(tr("&Browse..."), this);
+    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    cmdBrowse->setAutoDefault(false);
+
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(lblPrompt, 0, 0, 1, 3);
+    layout->addWidget(lblTarget, 1, 0, 1, 3);
+    layout->addWidget(lblProgram, 2, 0);
+    layout->addWidget(txtProgram, 2, 1);
+    layout->addWidget(cmdBrowse, 2, 2);
+    layout->addWidget(buttons, 3, 0, 1, 3);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    txtProgram->setFocus();
+}
+
+void OpenWithDialog::wireControls() {
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(cmdBrowse, &QPushButton::clicked, this,
+            ErrorPath::Guarded(this, &OpenWithDialog::cmdBrowse_Click));
+    connect(txtProgram, &QLineEdit::textChanged, this,
+            ErrorPath::Guarded(this, &OpenWithDialog::txtProgram_TextChanged));
+}
+
+QString OpenWithDialog::program() const {
+    return txtProgram->text().trimmed();
+}
+
+QString OpenWithDialog::ChooseProgram(const QString &target) {
+    QWidget *front = QApplication::activeModalWidget();
+    if (!front)
+        front = QApplication::activeWindow();
+    OpenWithDialog dialog(target, front);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.program();
+}
+
+void OpenWithDialog::cmdBrowse_Click() {
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, tr("Choose a program"), QStringLiteral("/usr/bin"));
+    if (!chosen.isEmpty())
+        txtProgram->setText(chosen);
+}
+
+void OpenWithDialog::txtProgram_TextChanged() {
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(!program().isEmpty());
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// What the program asks of the desktop: open a document or web address with the program the
+// desktop associates with it, and run a command line. The About window's link is the one user;
+// tests put a recording shell in place of the real one.
+class DesktopShell {
+public:
+    // ShellExecute() answers with one of these. Above 32 means the target was handed on;
+    // NoAssociation is the one answer a caller acts on, by offering the Open with dialog.
+    enum Result : int {
+        OutOfResources = 0,
+        FileNotFound = 2,
+        PathNotFound = 3,
+        AccessDenied = 5,
+        BadFormat = 11,
+        AssociationIncomplete = 27,
+        NoAssociation = 31,
+        HelperNotFound = 32,
+        Started = 42,
+    };
+    // Show command and window style of a normal window that takes the focus.
+    static constexpr int ShowNormal = 1;
+    // A command line starting with this (note the final blank) asks the user which program
+    // should open the target that follows it.
+    static constexpr char OpenWithCommand[] = "rundll32.exe shell32.dll,OpenAs_RunDLL ";
+
+    virtual ~DesktopShell() = default;
+
+    virtual int ShellExecute(const QString &operation, const QString &file,
+                             const QString &parameters, const QString &directory,
+                             int showCommand) = 0;
+    // Starts the command and does not wait for it.
+    virtual void RunCommandLine(const QString &commandLine, int windowStyle) = 0;
+
+    // The desktop's own shell, unless a test has put another in its place.
+    static DesktopShell &Default();
+    // nullptr puts the desktop's own shell back.
+    static void SetDefaultForTesting(DesktopShell *shell);
+};
+
+// The shell of a freedesktop.org desktop. Targets are opened by xdg-open and command lines are
+// started as processes of their own; neither goes through /bin/sh, so no character of a target
+// or an argument is ever interpreted.
+//
+// How the request's fields are honoured:
+// - operation: only "open" (any case, or empty) exists; other verbs answer AssociationIncomplete.
+// - parameters: xdg-open cannot pass any to the program it picks, so they are not used. The
+//   About window's link sends "0", meaning none.
+// - directory: empty or "0" means none, and the program starts where we run; any other text
+//   must name an existing directory (PathNotFound otherwise) and becomes the working directory,
+//   against which a relative file name is resolved.
+// - show command / window style: the started program's windows are its own affair here.
+class XdgDesktopShell : public DesktopShell {
+public:
+    // Asks the user which program should open target; empty when the user cancels.
+    using ProgramChooser = std::function<QString(const QString &target)>;
+
+    // How long ShellExecute() waits for xdg-open. In a bare session xdg-open waits for the
+    // browser it starts; a browser still running after this counts as started.
+    static constexpr int WaitBoundMs = 3000;
+
+    int ShellExecute(const QString &operation, const QString &file, const QString &parameters,
+                     const QString &directory, int showCommand) override;
+    void RunCommandLine(const QString &commandLine, int windowStyle) override;
+
+    // The shell sits below the windows and shows no dialog of its own making; the windows hand
+    // it the Open with dialog.
+    void SetProgramChooser(ProgramChooser chooser) { chooseProgram_ = std::move(chooser); }
+
+    static XdgDesktopShell &Instance();
+
+private:
+    ProgramChooser chooseProgram_;
+};
