@@ -77,6 +77,16 @@ void TestDrillWindow::verdicts() {
     QVERIFY(p.label(QStringLiteral("lblConfirmation"))->isVisibleTo(&w));
     QVERIFY(p.label(QStringLiteral("lblAnswer"))->isVisibleTo(&w));
     QCOMPARE(p.text(QStringLiteral("lblAnswer")), QStringLiteral("7"));
+    // The whole verdict is readable, centred where the design puts it; the answer is red.
+    const QLabel *verdictLabel = p.label(QStringLiteral("lblConfirmation"));
+    QVERIFY(verdictLabel->width() >= verdictLabel->fontMetrics().horizontalAdvance(verdict));
+    QVERIFY(qAbs(verdictLabel->geometry().center().x() - 128) <= 1);
+    const QImage answer = p.label(QStringLiteral("lblAnswer"))->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < answer.height(); ++y)
+        for (int x = 0; x < answer.width(); ++x)
+            red += answer.pixelColor(x, y) == QColor(255, 0, 0);
+    QVERIFY(red > 50);
     QCOMPARE(p.text(QStringLiteral("lblCorrectCount")), right);
     QCOMPARE(p.text(QStringLiteral("lblIncorrectCount")), wrong);
     for (int n = 1; n <= 4; ++n)

@@ -8,6 +8,7 @@
 #include "platform/maker.h"
 #include "platform/resource_images.h"
 #include "platform/runtime_error.h"
+#include "platform/twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -19,9 +20,6 @@
 #include <array>
 
 namespace {
-
-// Design units: 15 twips to a pixel.
-constexpr int TwipsPerPixel = 15;
 
 struct ControlPlace {
     const char *name;
@@ -45,10 +43,6 @@ const QColor Line1Colour(0, 0, 192);
 constexpr int ClientWidth = 5730, ClientHeight = 3135; // twips
 
 const QColor LinkHighlight(0, 0, 128); // navy
-
-int pixels(int twips) {
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
-}
 
 // Turns one of RunShellExecute's values into the text the shell is given: a text as it is,
 // a number as its decimal digits, nothing as an empty text.
@@ -119,7 +113,7 @@ void frmAbout::createControls() {
     setWindowTitle(QStringLiteral("About MyApp"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
+    setFixedSize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight));
     setMouseTracking(true);
 
     QIcon icon;
@@ -188,8 +182,7 @@ void frmAbout::createControls() {
     for (std::size_t i = 0; i < ControlPlaces.size(); ++i) {
         const ControlPlace &place = ControlPlaces[i];
         controls[i]->setObjectName(QLatin1String(place.name));
-        controls[i]->setGeometry(pixels(place.left), pixels(place.top), pixels(place.width),
-                                 pixels(place.height));
+        controls[i]->setGeometry(TwipsRect(place.left, place.top, place.width, place.height));
         controls[i]->setAttribute(Qt::WA_NoMousePropagation);
     }
     std::array<QWidget *, ControlPlaces.size()> byTabIndex{};
@@ -201,8 +194,8 @@ void frmAbout::createControls() {
     // A line is no control of its own: the pointer over it is over the window's surface.
     Line1 = new QWidget(this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(pixels(Line1X1), pixels(Line1Y) - Line1Width / 2,
-                       pixels(Line1X2) - pixels(Line1X1) + 1, Line1Width);
+    Line1->setGeometry(TwipsToPixels(Line1X1), TwipsToPixels(Line1Y) - Line1Width / 2,
+                       TwipsToPixels(Line1X2) - TwipsToPixels(Line1X1) + 1, Line1Width);
     QPalette ruleColour = Line1->palette();
     ruleColour.setColor(QPalette::Window, Line1Colour);
     Line1->setPalette(ruleColour);

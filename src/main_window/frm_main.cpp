@@ -33,17 +33,19 @@ struct Placement {
     int left, top, width, height;
 };
 constexpr Placement Placements[] = {
-    {"cmdNextCard", 4080, 3840, 1215, 495},       {"cmdChoice4", 3960, 5280, 855, 495},
-    {"cmdChoice3", 2760, 5280, 855, 495},         {"cmdChoice2", 1560, 5280, 855, 495},
-    {"cmdChoice1", 360, 5280, 855, 495},          {"optOperation(3)", 4200, 2880, 1815, 495},
-    {"optOperation(2)", 4200, 2355, 1815, 495},   {"optOperation(1)", 4200, 1845, 1815, 495},
-    {"optOperation(0)", 4200, 1320, 1815, 495},   {"Picture1", 360, 360, 3210, 4155},
-    {"pctOperand", 720, 1680, 700, 700},          {"Shape2", 480, 2880, 2175, 855},
-    {"lblAnswer", 480, 2880, 2175, 855},          {"lblBottomNum", 1200, 1560, 1455, 855},
-    {"lblTopNum", 720, 600, 1935, 855},           {"lbllimit", 3600, 6000, 1215, 255},
-    {"lblConfirmation", 720, 4680, 2415, 255},    {"lblCorrectCount", 480, 6000, 1215, 255},
-    {"lblIncorrectCount", 2040, 6000, 1215, 255},
+    {"cmdNextCard", 4080, 3840, 1215, 495},     {"cmdChoice4", 3960, 5280, 855, 495},
+    {"cmdChoice3", 2760, 5280, 855, 495},       {"cmdChoice2", 1560, 5280, 855, 495},
+    {"cmdChoice1", 360, 5280, 855, 495},        {"optOperation(3)", 4200, 2880, 1815, 495},
+    {"optOperation(2)", 4200, 2355, 1815, 495}, {"optOperation(1)", 4200, 1845, 1815, 495},
+    {"optOperation(0)", 4200, 1320, 1815, 495}, {"Picture1", 360, 360, 3210, 4155},
+    {"pctOperand", 720, 1680, 700, 700},        {"Shape2", 480, 2880, 2175, 855},
+    {"lblAnswer", 480, 2880, 2175, 855},        {"lblBottomNum", 1200, 1560, 1455, 855},
+    {"lblTopNum", 720, 600, 1935, 855},         {"lbllimit", 3600, 6000, 1215, 255},
+    {"lblCorrectCount", 480, 6000, 1215, 255},  {"lblIncorrectCount", 2040, 6000, 1215, 255},
 };
+
+// The verdict's designed box. A verdict wider than the box grows it evenly on both sides.
+constexpr QRect VerdictBox = TwipsRect(720, 4680, 2415, 255);
 
 // Line1, the rule under the bottom number: 5 pixels wide from x 480 to 2670 at y 2655.
 constexpr int RuleLeft = 480, RuleRight = 2670, RuleY = 2655, RuleWidthPx = 5;
@@ -85,6 +87,7 @@ QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor
     palette.setColor(QPalette::WindowText, textColour);
     label->setPalette(palette);
     label->setBackgroundRole(background);
+    label->setForegroundRole(QPalette::WindowText); // not the role that goes with the background
     label->setAutoFillBackground(true);
     return label;
 }
@@ -195,6 +198,7 @@ void frmMain::createControls() {
         Q_ASSERT(control);
         control->setGeometry(TwipsRect(p.left, p.top, p.width, p.height));
     }
+    lblConfirmation->setGeometry(VerdictBox);
     Line1->setGeometry(TwipsToPixels(RuleLeft), TwipsToPixels(RuleY) - RuleWidthPx / 2,
                        TwipsToPixels(RuleRight) - TwipsToPixels(RuleLeft) + 1, RuleWidthPx);
 
@@ -369,8 +373,21 @@ void frmMain::answerWith(const QPushButton *button) {
     lblConfirmation->setText(right ? QStringLiteral("That's correct!")
                                    : QStringLiteral("Sorry. The correct answer is ") +
                                          lblAnswer->text() + QStringLiteral(" ."));
+    fitVerdict();
     score_.Record(right);
     showScore();
+}
+
+void frmMain::fitVerdict() {
+    // "Sorry. The correct answer is 144 ." is wider than the designed box in most desktop
+    // fonts. Rather than cut it off, widen the box about its centre, as far as the window
+    // allows on the nearer side.
+    const int needed =
+        lblConfirmation->fontMetrics().horizontalAdvance(lblConfirmation->text()) + 4;
+    const int centre = VerdictBox.center().x();
+    const int room = 2 * std::min(centre, ClientArea.width() - 1 - centre);
+    const int width = std::clamp(needed, VerdictBox.width(), room);
+    lblConfirmation->setGeometry(centre - width / 2, VerdictBox.top(), width, VerdictBox.height());
 }
 
 bool frmMain::CheckAnswer(const QString &chosen) {

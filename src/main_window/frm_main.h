@@ -64,6 +64,7 @@ private:
 
     // What the four answer handlers share: judge the caption of the pressed button.
     void answerWith(const QPushButton *button);
+    void fitVerdict();
     void showScore();
     void selectRange(const QString &caption, bool zeroToNine, std::int16_t limit);
     void buildDeck(int operation, std::int16_t limit);
