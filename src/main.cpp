@@ -48,7 +48,7 @@ int main(int, char *argv[]) {
 
     QApplication::setApplicationName(QString::fromLatin1(AppInfo::Title));
     QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
-    QApplication::setDesktopFileName(QStringLiteral("zembrofact"));
+    QApplication::setDesktopFileName(QString::fromLatin1(AppInfo::AppId));
     QApplication::setWindowIcon(ProgramIcon());
 
     frmMain window;

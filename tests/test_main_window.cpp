@@ -1,7 +1,10 @@
+#include "main_window/card_font.h"
+#include "platform/announce.h"
 #include "platform/image_list.h"
 #include "scripted_random.h"
 #include "window_probe.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +27,10 @@ private Q_SLOTS:
     void captionsForEachPosition_data();
     void captionsForEachPosition();
     void inOrderDealingWalksTheDeckAndWraps();
+    void keyboard();
+    void accessibleTree();
+    void cardFontFallbackFits_data();
+    void cardFontFallbackFits();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
 };
@@ -244,6 +251,92 @@ void TestMainWindow::inOrderDealingWalksTheDeckAndWraps() {
     }
     p.nextCard();
     QCOMPARE(p.card(), QStringLiteral("0 0 0")); // after 9 + 9 the front again
+}
+
+void TestMainWindow::keyboard() {
+    ScriptedRandom random({0.0f});
+    frmMain w(&random);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    WindowProbe p(w);
+    p.trigger(QStringLiteral("mnuRandomize"));
+    // Tab enters the option group at the selected option, then visits the command buttons.
+    p.option(0)->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 6; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, (QStringList{"optOperation(0)", "cmdChoice1", "cmdChoice2", "cmdChoice3",
+                                   "cmdChoice4", "cmdNextCard"}));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optOperation(0)"));
+    // An arrow key moves within the group and selects: the subtraction deck, dealt in order.
+    QTest::keyClick(p.option(0), Qt::Key_Down);
+    QVERIFY(p.option(1)->isChecked() && p.option(1)->hasFocus());
+    QCOMPARE(w.Cards().LastCard(), 54);
+    // Space and Enter press the focused button.
+    const QString before = p.card();
+    QTest::keyClick(p.button(QStringLiteral("cmdNextCard")), Qt::Key_Space);
+    QVERIFY(p.card() != before);
+    QTest::keyClick(p.choice(2), Qt::Key_Return);
+    QVERIFY(p.answered());
+}
+
+void TestMainWindow::accessibleTree() {
+    ScriptedRandom random({JustBelowOne, 0.0f}); // 9 + 9 = 18 on the first button
+    frmMain w(&random);
+    w.show();
+    WindowProbe p(w);
+    auto name = [](QObject *o) {
+        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+    };
+    auto description = [](QObject *o) {
+        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
+    };
+    QCOMPARE(name(p.get(QStringLiteral("Picture1"))), QStringLiteral("9 plus 9"));
+    QCOMPARE(name(p.label(QStringLiteral("lblAnswer"))), QString()); // gives nothing away
+    QCOMPARE(description(p.choice(3)), QStringLiteral("Answer choice 3 of 4"));
+    QCOMPARE(name(p.choice(1)), QStringLiteral("18"));
+    for (QWidget *control : w.centralWidget()->findChildren<QWidget *>()) {
+        if (control->isVisible() && control->objectName() != QLatin1String("Shape2") &&
+            control->objectName() != QLatin1String("Line1"))
+            QVERIFY2(!name(control).isEmpty() || !description(control).isEmpty(),
+                     qPrintable(control->objectName()));
+    }
+
+    QList<QObject *> announced;
+    Accessibility::SetListenerForTesting([&](QObject *control) { announced << control; });
+    p.clickChoice(2);
+    Accessibility::SetListenerForTesting(nullptr);
+    QCOMPARE(announced, QList<QObject *>{p.label(QStringLiteral("lblConfirmation"))});
+    QCOMPARE(name(p.label(QStringLiteral("lblAnswer"))), QStringLiteral("18"));
+
+    random.Script({0.0f, 0.0f});
+    p.selectOperation(3);
+    QCOMPARE(name(p.get(QStringLiteral("Picture1"))), QStringLiteral("1 divided by 1"));
+}
+
+void TestMainWindow::cardFontFallbackFits_data() {
+    QTest::addColumn<QStringList>("families");
+    QTest::newRow("the design's font or its twin") << CardFontFamilies();
+    QTest::newRow("wide sans") << QStringList{"DejaVu Sans"};
+    QTest::newRow("serif") << QStringList{"DejaVu Serif"};
+    QTest::newRow("monospace") << QStringList{"Liberation Mono"};
+    QTest::newRow("missing") << QStringList{"No Such Font"};
+}
+
+void TestMainWindow::cardFontFallbackFits() {
+    QFETCH(QStringList, families);
+    const QFont font = CardFont(families);
+    QVERIFY(font.bold());
+    QVERIFY(font.pixelSize() > 30);
+    const QFontMetrics metrics(font);
+    QVERIFY(metrics.height() <= CardTextHeight);
+    for (const CardTextRoom &room : CardTextRooms)
+        QVERIFY2(metrics.horizontalAdvance(QLatin1String(room.widestText)) <= room.width,
+                 room.widestText);
+    if (families == CardFontFamilies()) // Arial's metrics need no shrinking
+        QCOMPARE(font.pixelSize(), 48);
 }
 
 void TestMainWindow::closingEndsTheProgram_data() {

@@ -1,6 +1,8 @@
 #include "main_window/frm_main.h"
 
 #include "about_window/frm_about.h"
+#include "main_window/card_font.h"
+#include "platform/announce.h"
 #include "platform/app_info.h"
 #include "platform/conversion.h"
 #include "platform/error_path.h"
@@ -8,6 +10,8 @@
 #include "platform/runtime_error.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -58,30 +62,40 @@ struct Operation {
     const char *caption;
     const char *imageKey;
     void (modCards::*build)(std::int16_t);
+    const char *spoken; // how a screen reader reads the operator picture
 };
 const Operation Operations[] = {
-    {"Addition", "A", &modCards::BuildAdditionDeck},
-    {"Subtraction", "S", &modCards::BuildSubtractionDeck},
-    {"multiplication", "M", &modCards::BuildMultiplicationDeck},
-    {"Division", "D", &modCards::BuildDivisionDeck},
+    {"Addition", "A", &modCards::BuildAdditionDeck, "plus"},
+    {"Subtraction", "S", &modCards::BuildSubtractionDeck, "minus"},
+    {"multiplication", "M", &modCards::BuildMultiplicationDeck, "times"},
+    {"Division", "D", &modCards::BuildDivisionDeck, "divided by"},
 };
 
-QFont cardFont() {
-    // Arial bold 36 pt: 48 pixels at 96 dpi. Fontconfig's metric twins stand in for Arial.
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setPixelSize(48);
-    return font;
+// Screen readers read a label's text as its name. The hidden answer must not give the
+// answer away before the card is answered, so it has no name while hidden.
+class AnswerAccessible : public QAccessibleWidget {
+public:
+    explicit AnswerAccessible(QWidget *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        const auto *label = static_cast<const QLabel *>(widget());
+        if (label->isHidden())
+            return {};
+        return t == QAccessible::Name ? label->text() : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *answerAccessible(const QString &className, QObject *object) {
+    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("lblAnswer"))
+        return new AnswerAccessible(static_cast<QWidget *>(object));
+    return nullptr;
 }
 
 QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor textColour,
                   QPalette::ColorRole background) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(cardFont());
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name)); // named before its text: see answerAccessible
+    label->setText(text);
+    label->setFont(CardFont());
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, textColour);
@@ -94,8 +108,9 @@ QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor
 
 QLabel *plainLabel(QWidget *parent, const char *name, const QString &text,
                    Qt::Alignment alignment) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name)); // named before its text: see answerAccessible
+    label->setText(text);
     label->setAlignment(alignment | Qt::AlignTop);
     return label;
 }
@@ -103,7 +118,8 @@ QLabel *plainLabel(QWidget *parent, const char *name, const QString &text,
 QPushButton *commandButton(QWidget *parent, const char *name, const QString &text) {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
+    button->setAutoDefault(true); // Enter presses the focused button, as Space does
+
     return button;
 }
 
@@ -132,10 +148,18 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
+    // Before any label exists: the toolkit settles a label's accessible interface as soon as
+    // the label first sets its text.
+    static const bool answerFactoryInstalled = [] {
+        QAccessible::installFactory(answerAccessible);
+        return true;
+    }();
+    Q_UNUSED(answerFactoryInstalled)
 
     createControls();
     createActions();
     createMenus();
+    describeControls();
     wireEvents();
     // The window keeps its designed size: the client area plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -293,6 +317,25 @@ void frmMain::createMenus() {
     mnuHelp->addAction(mnuAbout);
 }
 
+void frmMain::describeControls() {
+    Picture1->setAccessibleDescription(QStringLiteral("The flash card"));
+    lblTopNum->setAccessibleDescription(QStringLiteral("Top number"));
+    lblBottomNum->setAccessibleDescription(QStringLiteral("Bottom number"));
+    lblAnswer->setAccessibleDescription(QStringLiteral("The answer"));
+    pctOperand->setAccessibleDescription(QStringLiteral("Operation"));
+    lblConfirmation->setAccessibleDescription(QStringLiteral("Verdict"));
+    for (std::size_t i = 0; i < choices_.size(); ++i)
+        choices_[i]->setAccessibleDescription(QStringLiteral("Answer choice %1 of 4").arg(i + 1));
+    cmdNextCard->setAccessibleDescription(QStringLiteral("Deal the next card"));
+}
+
+void frmMain::describeCard() {
+    const int operation = selectedOperation();
+    const QString spoken = QString::fromLatin1(operation < 0 ? "" : Operations[operation].spoken);
+    pctOperand->setAccessibleName(spoken);
+    Picture1->setAccessibleName(lblTopNum->text() + u' ' + spoken + u' ' + lblBottomNum->text());
+}
+
 void frmMain::wireEvents() {
     using ErrorPath::Guarded;
     connect(cmdNextCard, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdNextCard_Click));
@@ -339,6 +382,7 @@ void frmMain::DealCard() {
     lblBottomNum->setText(IntToText(card.BottomNum));
     lblAnswer->setText(IntToText(card.Answer));
     SetChoices();
+    describeCard();
 }
 
 void frmMain::SetChoices() {
@@ -376,6 +420,7 @@ void frmMain::answerWith(const QPushButton *button) {
     fitVerdict();
     score_.Record(right);
     showScore();
+    Accessibility::Announce(lblConfirmation);
 }
 
 void frmMain::fitVerdict() {

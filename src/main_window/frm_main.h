@@ -41,6 +41,7 @@ private:
     void createCard();
     void createActions();
     void createMenus();
+    void describeControls();
     void wireEvents();
 
     void Form_Load();
@@ -65,6 +66,7 @@ private:
     // What the four answer handlers share: judge the caption of the pressed button.
     void answerWith(const QPushButton *button);
     void fitVerdict();
+    void describeCard();
     void showScore();
     void selectRange(const QString &caption, bool zeroToNine, std::int16_t limit);
     void buildDeck(int operation, std::int16_t limit);
