@@ -11,17 +11,17 @@ namespace {
 
 constexpr int NoDisplayExitCode = 2;
 
-// Qt ends the process with abort() when no platform plugin can start, which leaves a core
-// dump and a message meant for developers. Say it plainly and exit instead.
-void startupMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message) {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s: cannot open a window: no graphical display is reachable (%s)\n",
-                     AppInfo::Title, qUtf8Printable(message.section(QLatin1Char('\n'), 0, 0)));
-        std::fflush(stderr);
-        std::_Exit(NoDisplayExitCode);
-    }
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+// Qt ends the process with abort() when no platform plugin can start, after several lines
+// meant for developers, and leaves a core dump. Say it in one line and exit instead. Only
+// QApplication's construction runs under this handler.
+void startupMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &) {
+    if (type != QtFatalMsg)
+        return;
+    const QByteArray display = qgetenv("DISPLAY");
+    std::fprintf(stderr, "%s: cannot open a window: no graphical display is reachable%s%s\n",
+                 AppInfo::Title, display.isEmpty() ? "" : " at DISPLAY=", display.constData());
+    std::fflush(stderr);
+    std::_Exit(NoDisplayExitCode);
 }
 
 bool displayConfigured() {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTimer>
 
 using Captions = QStringList;
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void accessibleTree();
     void cardFontFallbackFits_data();
     void cardFontFallbackFits();
+    void noDisplayIsSaidInOneLine_data();
+    void noDisplayIsSaidInOneLine();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
 };
@@ -337,6 +340,31 @@ void TestMainWindow::cardFontFallbackFits() {
                  room.widestText);
     if (families == CardFontFamilies()) // Arial's metrics need no shrinking
         QCOMPARE(font.pixelSize(), 48);
+}
+
+void TestMainWindow::noDisplayIsSaidInOneLine_data() {
+    QTest::addColumn<QString>("display");
+    QTest::newRow("no display set") << QString();
+    QTest::newRow("display unreachable") << QStringLiteral(":97");
+}
+
+void TestMainWindow::noDisplayIsSaidInOneLine() {
+    QFETCH(QString, display);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    if (!display.isEmpty())
+        env.insert(QStringLiteral("DISPLAY"), display);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZF_PROGRAM), {});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort, no core
+    QCOMPARE(program.exitCode(), 2);
+    const QStringList lines =
+        QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY(lines[0].contains(QLatin1String("no graphical display is reachable")));
 }
 
 void TestMainWindow::closingEndsTheProgram_data() {

@@ -5,8 +5,11 @@
 #include "platform/runtime_error.h"
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 using Kind = RuntimeError::Kind;
 Q_DECLARE_METATYPE(Kind)
@@ -26,6 +29,7 @@ private Q_SLOTS:
     void unknownImageKeyRaises();
     void guardSendsEveryErrorToTheReporter();
     void twips();
+    void unexpectedErrorIsShownAndEndsTheProgram();
 };
 
 void TestPlatform::textToInt_data() {
@@ -152,6 +156,23 @@ void TestPlatform::twips() {
     QCOMPARE(TwipsToPixels(7), 0);
     QCOMPARE(TwipsToPixels(8), 1);
     QCOMPARE(TwipsRect(360, 360, 3210, 4155), QRect(24, 24, 214, 277));
+}
+
+void TestPlatform::unexpectedErrorIsShownAndEndsTheProgram() {
+    QString shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    QTimer::singleShot(
+        0, this, [] { ErrorPath::Guard([] { throw RuntimeError(Kind::Overflow, "Overflow"); }); });
+    QTimer::singleShot(10000, this, [] { QCoreApplication::exit(99); }); // never hang
+    QCOMPARE(QApplication::exec(), ErrorPath::FailureExitCode);
+    QVERIFY(shown.contains(QLatin1String("Overflow")));
 }
 
 QTEST_MAIN(TestPlatform)
