@@ -13,65 +13,55 @@
 
 namespace {
 
-// Answers every request as started and remembers it.
+const QString Address = QStringLiteral("https://plivaro.example/");
+const QString OpenWith = QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL ");
+
+// Answers every request with a chosen code and notes each call, its arguments joined by '|'.
 class RecordingShell : public DesktopShell {
 public:
     int ShellExecute(const QString &operation, const QString &file, const QString &parameters,
                      const QString &directory, int showCommand) override {
-        requests.append({operation, file, parameters, directory, QString::number(showCommand)});
-        return Started;
+        calls << QStringList{operation, file, parameters, directory, QString::number(showCommand)}
+                     .join('|');
+        return answer;
     }
-    void RunCommandLine(const QString &commandLine, int) override {
-        commandLines.append(commandLine);
+    void RunCommandLine(const QString &commandLine, int windowStyle) override {
+        calls << commandLine + '|' + QString::number(windowStyle);
     }
-    QList<QStringList> requests;
-    QStringList commandLines;
+    int answer = Started;
+    QStringList calls;
 };
 
-const QColor Navy(0, 0, 128);
-
-// Runs about.exec(); drive() is called once the window is on screen. False if exec() had to be
-// ended by the guard because drive() did not close the window.
+// Runs about.exec() and calls drive() once the window shows; false if drive() left it open.
 bool execDriven(frmAbout &about, const std::function<void()> &drive) {
-    bool stuck = false;
     QTimer::singleShot(0, &about, [&] {
         if (QTest::qWaitForWindowExposed(&about))
             drive();
     });
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &about, [&] {
-        stuck = true;
-        about.done(-1);
-    });
-    guard.start(10000);
-    about.exec();
-    return !stuck;
+    QTimer::singleShot(10000, &about, [&] { about.done(-1); });
+    return about.exec() != -1;
 }
 
-template <class T> T *child(QWidget &parent, const char *name) {
-    return parent.findChild<T *>(QLatin1String(name));
+QString linkLook(QWidget &about) {
+    auto *link = about.findChild<QLabel *>(QStringLiteral("lblURL"));
+    const QColor colour = link->palette().color(QPalette::WindowText);
+    const bool underlined = link->font().underline();
+    if (colour == QColor(0, 0, 128) && underlined)
+        return QStringLiteral("highlighted");
+    if (colour == QGuiApplication::palette().color(QPalette::ButtonText) && !underlined)
+        return QStringLiteral("normal");
+    return QStringLiteral("mixed");
 }
 
-bool linkHighlighted(QWidget &about) {
-    auto *link = child<QLabel>(about, "lblURL");
-    return link->palette().color(QPalette::WindowText) == Navy && link->font().underline();
-}
-
-bool linkNormal(QWidget &about) {
-    auto *link = child<QLabel>(about, "lblURL");
-    return link->palette().color(QPalette::WindowText) ==
-               QGuiApplication::palette().color(QPalette::ButtonText) &&
-           !link->font().underline();
-}
-
-// A point of the window's bare surface, a point on the rule, or the centre of a control.
-QPoint pointOf(QWidget &about, const QString &place) {
-    if (place == QLatin1String("surface"))
-        return {300, 20};
-    if (place == QLatin1String("surface, lower right"))
-        return {370, 150};
-    return about.findChild<QWidget *>(place)->geometry().center();
+// Moves the pointer as the window system would, so each move lands on whatever lies under it:
+// the named control, or the window's bare surface near the top or at the lower right.
+void moveAlong(QWidget &about, const QStringList &places) {
+    for (const QString &place : places) {
+        QPoint point = place == QLatin1String("surface") ? QPoint(300, 20) : QPoint(370, 150);
+        if (auto *control = about.findChild<QWidget *>(place))
+            point = control->geometry().center();
+        QTest::mouseMove(about.windowHandle(), point);
+    }
 }
 
 } // namespace
@@ -83,259 +73,155 @@ private Q_SLOTS:
     void initTestCase() {
         ErrorPath::SetReporter([this](const QString &message) { errors.append(message); });
         DesktopShell::SetDefaultForTesting(&shell);
+        owner.setGeometry(100, 80, 640, 480);
+        connect(&ownerButton, &QPushButton::clicked, this, [this] { ++ownerClicks; });
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
     }
-    void cleanupTestCase() { DesktopShell::SetDefaultForTesting(nullptr); }
     void init() { shell = RecordingShell(); }
     void cleanup() { QCOMPARE(errors, QStringList()); }
 
-    void texts_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("caption") << "frmAbout"
-                                 << "windowTitle"
-                                 << "About...";
-        QTest::newRow("title: major and revision") << "lblTitle"
-                                                   << "text"
-                                                   << "Zembrofact v1.0";
-        QTest::newRow("notice") << "lblDescription"
-                                << "text" << QString::fromUtf8(Maker::Notice);
-        QTest::newRow("link") << "lblURL"
-                              << "text"
-                              << "plivaro.example";
-        QTest::newRow("link tooltip") << "lblURL"
-                                      << "toolTip"
-                                      << "https://plivaro.example/";
-        QTest::newRow("OK") << "cmdOK"
-                            << "text"
-                            << "OK";
+    void controls_data() {
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("frmAbout") << QRect(0, 0, 382, 209) << "About...";
+        QTest::newRow("picIcon") << QRect(0, 6, 258, 45) << "";
+        QTest::newRow("cmdOK") << QRect(307, 173, 60, 25) << "OK";
+        QTest::newRow("lblURL") << QRect(16, 60, 113, 17) << "plivaro.example";
+        QTest::newRow("lblDescription") << QRect(8, 184, 281, 21) << Maker::Notice;
+        QTest::newRow("lblTitle") << QRect(2, 112, 375, 28) << "Zembrofact v1.0";
+        QTest::newRow("Line1") << QRect(4, 55, 371, 2) << "";
     }
-    void texts() {
-        QFETCH(QString, control);
-        QFETCH(QString, property);
-        QFETCH(QString, expected);
+    void controls() {
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
         frmAbout about;
-        QWidget *widget =
-            control == QLatin1String("frmAbout") ? &about : about.findChild<QWidget *>(control);
-        QVERIFY(widget);
-        QCOMPARE(widget->property(property.toLatin1()).toString(), expected);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        QWidget *control = name == about.objectName() ? &about : about.findChild<QWidget *>(name);
+        QCOMPARE(control == &about ? QRect({}, about.maximumSize()) : control->geometry(),
+                 geometry);
+        QCOMPARE(about.minimumSize(), about.maximumSize());
+        const QByteArray property = control == &about ? "windowTitle" : "text";
+        QCOMPARE(control->property(property).toString(), text);
     }
 
-    void geometry_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("picIcon") << "picIcon" << QRect(0, 6, 258, 45);
-        QTest::newRow("cmdOK") << "cmdOK" << QRect(307, 173, 60, 25);
-        QTest::newRow("lblURL") << "lblURL" << QRect(16, 60, 113, 17);
-        QTest::newRow("lblDescription") << "lblDescription" << QRect(8, 184, 281, 21);
-        QTest::newRow("lblTitle") << "lblTitle" << QRect(2, 112, 375, 28);
-        QTest::newRow("Line1") << "Line1" << QRect(4, 55, 371, 2);
-    }
-    void geometry() {
-        QFETCH(QString, control);
-        QFETCH(QRect, expected);
+    void linkTooltipAndCursor() {
         frmAbout about;
-        QWidget *widget = about.findChild<QWidget *>(control);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(), expected);
+        auto *link = about.findChild<QLabel *>(QStringLiteral("lblURL"));
+        QCOMPARE(link->toolTip(), Address);
+        QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(link->cursor().hotSpot(), QPoint(12, 9));
+        QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
     }
 
-    // Clipped text would hide part of the address or the notice.
-    void textFitsItsLabel_data() {
-        QTest::addColumn<QString>("control");
-        QTest::newRow("lblURL") << "lblURL";
-        QTest::newRow("lblDescription") << "lblDescription";
-        QTest::newRow("lblTitle") << "lblTitle";
+    // One showing as the user meets it: centred and modal over its owner, which takes no input
+    // until the window is closed; each click on the link is one request (a press released off
+    // it is none) and the window stays.
+    void showing_data() {
+        QTest::addColumn<int>("key"); // or ClickOK, or CloseButton
+        QTest::addColumn<int>("result");
+        QTest::newRow("OK clicked") << int(ClickOK) << int(QDialog::Accepted);
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Accepted);
+        QTest::newRow("close button") << int(CloseButton) << int(QDialog::Rejected);
     }
-    void textFitsItsLabel() {
-        QFETCH(QString, control);
-        frmAbout about;
-        auto *label = about.findChild<QLabel *>(control);
-        const QFontMetrics metrics(label->font());
-        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
-                 qPrintable(QStringLiteral("%1 px").arg(metrics.horizontalAdvance(label->text()))));
-        QVERIFY(metrics.height() <= label->height());
-    }
-
-    void fixedWindowWithCloseButtonOnly() {
-        frmAbout about;
-        QCOMPARE(about.minimumSize(), QSize(382, 209));
-        QCOMPARE(about.maximumSize(), QSize(382, 209));
-        const Qt::WindowFlags flags = about.windowFlags();
-        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
-        const QList<QSize> iconSizes = about.windowIcon().availableSizes();
-        QVERIFY(iconSizes.contains(QSize(16, 16)));
-        QVERIFY(iconSizes.contains(QSize(32, 32)));
-    }
-
-    void linkCursorIsTheHand() {
-        frmAbout about;
-        const QCursor cursor = child<QLabel>(about, "lblURL")->cursor();
-        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-        QCOMPARE(cursor.hotSpot(), QPoint(12, 9));
-        QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
-    }
-
-    void modalAndCentredOnOwner() {
-        QWidget owner;
-        owner.setGeometry(100, 80, 640, 480);
-        auto *ownerButton = new QPushButton(QStringLiteral("Next Card"), &owner);
-        ownerButton->setGeometry(10, 10, 100, 30);
-        int ownerClicks = 0;
-        connect(ownerButton, &QPushButton::clicked, this, [&] { ++ownerClicks; });
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-
+    void showing() {
+        QFETCH(int, key);
+        QFETCH(int, result);
+        const QPoint button = ownerButton.geometry().center();
+        ownerClicks = 0;
         frmAbout about(&owner);
         QVERIFY(execDriven(about, [&] {
-            QCOMPARE(QApplication::activeModalWidget(), &about);
             const QPoint offset = about.frameGeometry().center() - owner.frameGeometry().center();
-            QVERIFY2(offset.manhattanLength() <= 2,
-                     qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
-            QTest::mouseClick(owner.windowHandle(), Qt::LeftButton, {},
-                              ownerButton->geometry().center());
-            QCOMPARE(ownerClicks, 0);
-            child<QPushButton>(about, "cmdOK")->click();
+            QVERIFY(offset.manhattanLength() <= 2);
+            QTest::mouseClick(owner.windowHandle(), Qt::LeftButton, {}, button);
+            QWindow *window = about.windowHandle();
+            const QPoint link = about.findChild<QWidget *>("lblURL")->geometry().center();
+            QTest::mouseClick(window, Qt::LeftButton, {}, link);
+            QTest::mouseClick(window, Qt::LeftButton, {}, link);
+            QTest::mousePress(window, Qt::LeftButton, {}, link);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(300, 20));
+            QCOMPARE(shell.calls, QStringList(2, "Open|" + Address + "|0|0|1"));
+            about.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&about));
+            auto *ok = about.findChild<QPushButton *>();
+            QCOMPARE(QApplication::focusWidget(), ok);
+            if (key == ClickOK)
+                QTest::mouseClick(window, Qt::LeftButton, {}, ok->geometry().center());
+            else if (key == CloseButton)
+                window->close();
+            else
+                QTest::keyClick(window, Qt::Key(key));
         }));
-        QTest::mouseClick(owner.windowHandle(), Qt::LeftButton, {},
-                          ownerButton->geometry().center());
+        QCOMPARE(about.result(), result);
+        QCOMPARE(ownerClicks, 0);
+        QTest::mouseClick(owner.windowHandle(), Qt::LeftButton, {}, button);
         QCOMPARE(ownerClicks, 1);
     }
 
-    void closing_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("focusOnOK");
-        QTest::addColumn<int>("result");
-        QTest::newRow("OK clicked") << "click" << true << int(QDialog::Accepted);
-        QTest::newRow("Enter, OK focused") << "enter" << true << int(QDialog::Accepted);
-        QTest::newRow("Enter, nothing focused") << "enter" << false << int(QDialog::Accepted);
-        QTest::newRow("keypad Enter") << "keypad enter" << true << int(QDialog::Accepted);
-        QTest::newRow("Escape, OK focused") << "escape" << true << int(QDialog::Accepted);
-        QTest::newRow("Escape, nothing focused") << "escape" << false << int(QDialog::Accepted);
-        QTest::newRow("close button") << "close" << true << int(QDialog::Rejected);
-    }
-    void closing() {
-        QFETCH(QString, how);
-        QFETCH(bool, focusOnOK);
-        QFETCH(int, result);
-        frmAbout about;
-        auto *ok = child<QPushButton>(about, "cmdOK");
-        QVERIFY(execDriven(about, [&] {
-            QWindow *window = about.windowHandle();
-            about.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&about));
-            if (focusOnOK)
-                QCOMPARE(QApplication::focusWidget(), ok);
-            else
-                ok->clearFocus();
-            if (how == QLatin1String("click"))
-                QTest::mouseClick(window, Qt::LeftButton, {}, ok->geometry().center());
-            else if (how == QLatin1String("enter"))
-                QTest::keyClick(window, Qt::Key_Return);
-            else if (how == QLatin1String("keypad enter"))
-                QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);
-            else if (how == QLatin1String("escape"))
-                QTest::keyClick(window, Qt::Key_Escape);
-            else
-                window->close();
-        }));
-        QVERIFY(!about.isVisible());
-        QCOMPARE(about.result(), result);
-    }
-
-    void reopenedWindowStartsAfresh() {
-        for (int showing = 1; showing <= 2; ++showing) {
-            frmAbout about;
-            bool normalAtStart = false;
-            bool highlightedAtClose = false;
-            QVERIFY(execDriven(about, [&] {
-                normalAtStart = linkNormal(about);
-                QTest::mouseMove(about.windowHandle(), pointOf(about, QStringLiteral("surface")));
-                QTest::mouseMove(about.windowHandle(), pointOf(about, QStringLiteral("lblURL")));
-                highlightedAtClose = linkHighlighted(about);
-                child<QPushButton>(about, "cmdOK")->click();
-            }));
-            QVERIFY2(normalAtStart, qPrintable(QStringLiteral("showing %1").arg(showing)));
-            QVERIFY(highlightedAtClose);
-            QCOMPARE(child<QLabel>(about, "lblTitle")->text(), QStringLiteral("Zembrofact v1.0"));
-        }
-    }
-
-    // Moves are sent to the window as the window system would, so each lands on whatever
-    // control lies under the pointer.
     void hover_data() {
         QTest::addColumn<QStringList>("path");
-        QTest::addColumn<bool>("highlighted");
-        QTest::newRow("surface to link") << QStringList{"surface", "lblURL"} << true;
-        QTest::newRow("link to surface") << QStringList{"lblURL", "surface"} << false;
-        QTest::newRow("link to lblTitle") << QStringList{"lblURL", "lblTitle"} << true;
-        QTest::newRow("link to lblDescription") << QStringList{"lblURL", "lblDescription"} << true;
-        QTest::newRow("link to picIcon") << QStringList{"lblURL", "picIcon"} << true;
-        QTest::newRow("link to cmdOK") << QStringList{"lblURL", "cmdOK"} << true;
-        QTest::newRow("link to Line1") << QStringList{"lblURL", "Line1"} << false;
-        QTest::newRow("link, cmdOK, then surface")
-            << QStringList{"lblURL", "cmdOK", "surface, lower right"} << false;
+        QTest::addColumn<QString>("look");
+        QTest::newRow("surface to link") << QStringList{"surface", "lblURL"} << "highlighted";
+        QTest::newRow("link to surface") << QStringList{"lblURL", "surface"} << "normal";
+        QTest::newRow("link to Line1") << QStringList{"lblURL", "Line1"} << "normal";
+        for (const char *control : {"lblTitle", "lblDescription", "picIcon", "cmdOK"})
+            QTest::addRow("link to %s", control) << QStringList{"lblURL", control} << "highlighted";
+        QTest::newRow("link, cmdOK, surface")
+            << QStringList{"lblURL", "cmdOK", "lower surface"} << "normal";
         QTest::newRow("other controls only")
-            << QStringList{"lblTitle", "picIcon", "cmdOK", "lblDescription"} << false;
-        QTest::newRow("link, pointer leaves the window") << QStringList{"lblURL", "leave"} << true;
+            << QStringList{"lblTitle", "picIcon", "cmdOK", "lblDescription"} << "normal";
+        QTest::newRow("link, out of the window") << QStringList{"lblURL", "out"} << "highlighted";
     }
     void hover() {
         QFETCH(QStringList, path);
-        QFETCH(bool, highlighted);
+        QFETCH(QString, look);
         frmAbout about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QVERIFY(linkNormal(about));
-        for (const QString &place : path) {
-            if (place == QLatin1String("leave")) {
-                QEvent leave(QEvent::Leave);
-                QCoreApplication::sendEvent(&about, &leave);
-                continue;
-            }
-            QTest::mouseMove(about.windowHandle(), pointOf(about, place));
-        }
-        QCOMPARE(linkHighlighted(about), highlighted);
-        QCOMPARE(linkNormal(about), !highlighted);
+        // A new window for every showing: the row before left its link highlighted.
+        QCOMPARE(linkLook(about), QStringLiteral("normal"));
+        const bool leaves = path.removeOne(QStringLiteral("out"));
+        moveAlong(about, path);
+        QEvent leave(QEvent::Leave);
+        if (leaves)
+            QCoreApplication::sendEvent(&about, &leave);
+        QCOMPARE(linkLook(about), look);
     }
 
-    void linkClicks_data() {
-        QTest::addColumn<QString>("gesture");
-        QTest::addColumn<int>("requests");
-        QTest::newRow("one click") << "click" << 1;
-        QTest::newRow("two clicks") << "click twice" << 2;
-        QTest::newRow("pressed on the link, released off it") << "drag off" << 0;
-        QTest::newRow("right button") << "right click" << 0;
+    // The fallback follows only the answer 31, with the target appended as it is.
+    void runShellExecute_data() {
+        QTest::addColumn<QVariant>("file");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("fallback");
+        const QString blanks = QStringLiteral("/home/pupil/My Cards/times \"table\".txt");
+        QTest::newRow("no program (31)") << QVariant(Address) << 31 << OpenWith + Address + "|1";
+        QTest::newRow("blanks, unquoted (31)")
+            << QVariant(blanks) << 31 << OpenWith + blanks + "|1";
+        QTest::newRow("number as its digits (31)") << QVariant(7) << 31 << OpenWith + "7|1";
+        for (int answer : {42, 0, 2, 30, 32})
+            QTest::addRow("answer %d", answer) << QVariant(Address) << answer << QString();
     }
-    void linkClicks() {
-        QFETCH(QString, gesture);
-        QFETCH(int, requests);
+    void runShellExecute() {
+        QFETCH(QVariant, file);
+        QFETCH(int, answer);
+        QFETCH(QString, fallback);
+        shell.answer = answer;
         frmAbout about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QWindow *window = about.windowHandle();
-        const QPoint link = pointOf(about, QStringLiteral("lblURL"));
-        if (gesture.startsWith(QLatin1String("click"))) {
-            QTest::mouseClick(window, Qt::LeftButton, {}, link);
-            if (gesture == QLatin1String("click twice"))
-                QTest::mouseClick(window, Qt::LeftButton, {}, link);
-        } else if (gesture == QLatin1String("drag off")) {
-            QTest::mousePress(window, Qt::LeftButton, {}, link);
-            QTest::mouseRelease(window, Qt::LeftButton, {}, pointOf(about, "surface"));
-        } else {
-            QTest::mouseClick(window, Qt::RightButton, {}, link);
-        }
-        const QStringList expected{"Open", "https://plivaro.example/", "0", "0", "1"};
-        QCOMPARE(shell.requests, QList<QStringList>(requests, expected));
-        QCOMPARE(shell.commandLines, QStringList());
-        QVERIFY(about.isVisible());
+        about.RunShellExecute(QStringLiteral("Open"), file, QVariant(0), QVariant(0), 1);
+        QStringList calls{"Open|" + file.toString() + "|0|0|1"};
+        if (!fallback.isEmpty())
+            calls << fallback;
+        QCOMPARE(shell.calls, calls);
     }
 
 private:
+    enum : int { ClickOK = -1, CloseButton = -2 };
     RecordingShell shell;
     QStringList errors;
+    QWidget owner;
+    QPushButton ownerButton{QStringLiteral("Next Card"), &owner};
+    int ownerClicks = 0;
 };
 
 QTEST_MAIN(TestAboutWindow)

@@ -99,8 +99,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 frmAbout::frmAbout(QWidget *owner, DesktopShell *shell) : QDialog(owner), shell_(shell) {
-    // The desktop shell lies below the windows and shows none of its own making: the About
-    // window, its one user, hands it the Open with dialog.
+    // The desktop shell lies below the windows and asks the user nothing of its own making:
+    // the About window, its one user, hands it the Open with dialog.
     XdgDesktopShell::Instance().SetProgramChooser(&OpenWithDialog::ChooseProgram);
 
     createControls();
@@ -278,6 +278,5 @@ void frmAbout::RunShellExecute(const QString &sTopic, const QVariant &sFile,
     const int result = shell().ShellExecute(operation, file, parameters, directory, showCommand);
 
     if (result == DesktopShell::NoAssociation)
-        shell().RunCommandLine(QLatin1String(DesktopShell::OpenWithCommand) + file,
-                               DesktopShell::ShowNormal);
+        shell().RunCommandLine(DesktopShell::OpenWithCommand + file, DesktopShell::ShowNormal);
 }

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
+#include <QUrl>
+#include <memory>
 
 namespace {
 
@@ -44,18 +46,53 @@ QWidget *frontWindow() {
     return QApplication::activeWindow();
 }
 
-void reportNotStarted(const QString &program) {
-    QMessageBox box(
-        QMessageBox::Warning, QString::fromLatin1(AppInfo::Title),
-        QApplication::translate("DesktopShell", "The program \"%1\" could not be started.")
-            .arg(program),
-        QMessageBox::Ok, frontWindow());
-    box.setObjectName(QStringLiteral("programNotStarted"));
+QString tr(const char *text) {
+    return QApplication::translate("DesktopShell", text);
+}
+
+void tell(const char *objectName, const QString &text, const QString &advice = {}) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(AppInfo::Title), text,
+                    QMessageBox::Ok, frontWindow());
+    box.setObjectName(QLatin1String(objectName));
     box.setTextFormat(Qt::PlainText);
-    box.setInformativeText(QApplication::translate(
-        "DesktopShell", "Check that the program is installed and that its name is spelled "
-                        "correctly, then try again."));
+    box.setInformativeText(advice);
     box.exec();
+}
+
+void reportNotStarted(const QString &program) {
+    tell("programNotStarted", tr("The program \"%1\" could not be started.").arg(program),
+         tr("Check that the program is installed and that its name is spelled correctly, "
+            "then try again."));
+}
+
+// Says in everyday words why target did not open; result is what ShellExecute() answers.
+void reportNotOpened(const QString &target, int result) {
+    const QString scheme = QUrl(target).scheme();
+    const bool webPage =
+        scheme.size() > 1 && scheme.compare(QLatin1String("file"), Qt::CaseInsensitive) != 0;
+    QString reason;
+    switch (result) {
+    case DesktopShell::HelperNotFound:
+        reason = webPage ? tr("no program for opening web pages was found on this computer.")
+                         : tr("no program for opening files was found on this computer.");
+        break;
+    case DesktopShell::BadFormat:
+        reason = tr("the computer did not understand where to find it.");
+        break;
+    case DesktopShell::FileNotFound:
+        reason = tr("it could not be found.");
+        break;
+    case DesktopShell::AccessDenied:
+        reason = tr("you are not allowed to open it.");
+        break;
+    default:
+        reason = webPage ? tr("the web browser ran into a problem.")
+                         : tr("the program for it ran into a problem.");
+        break;
+    }
+    tell("notOpened", (webPage ? tr("The web page could not be opened: %1")
+                               : tr("The file could not be opened: %1"))
+                          .arg(reason));
 }
 
 void startDetached(const QString &program, const QStringList &arguments) {
@@ -90,16 +127,12 @@ int XdgDesktopShell::ShellExecute(const QString &operation, const QString &file,
     if (file.isEmpty())
         return FileNotFound;
 
-    // Owned by nobody but itself: a browser that outlives the wait must not be killed when the
-    // call returns, so the process object stays until xdg-open ends.
-    auto *process = new QProcess;
-    if (!isUnset(directory)) {
-        if (!QFileInfo(directory).isDir()) {
-            delete process;
-            return PathNotFound;
-        }
+    if (!isUnset(directory) && !QFileInfo(directory).isDir())
+        return PathNotFound;
+
+    auto process = std::make_unique<QProcess>();
+    if (!isUnset(directory))
         process->setWorkingDirectory(directory);
-    }
     process->setProgram(QStringLiteral("xdg-open"));
     // xdg-open takes anything starting with '-' for an option of its own.
     process->setArguments({file.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + file : file});
@@ -109,35 +142,39 @@ int XdgDesktopShell::ShellExecute(const QString &operation, const QString &file,
 
     process->start();
     if (!process->waitForStarted(WaitBoundMs)) {
-        delete process;
+        reportNotOpened(file, HelperNotFound);
         return HelperNotFound;
     }
 
     // Waits without taking user input, so the caller's handler still runs to its end before
     // the next click, while the windows go on painting.
-    QEventLoop loop;
-    QTimer bound;
-    bound.setSingleShot(true);
-    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
     if (process->state() != QProcess::NotRunning) {
+        QEventLoop loop;
+        QTimer bound;
+        bound.setSingleShot(true);
+        QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(process.get(), &QProcess::finished, &loop, &QEventLoop::quit);
         bound.start(WaitBoundMs);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
 
     if (process->state() != QProcess::NotRunning) {
-        QObject::disconnect(process, nullptr, &loop, nullptr);
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        // The browser is still running: xdg-open must not be killed with it when the call
+        // returns, so the process object lets go and deletes itself once xdg-open ends.
+        QProcess *running = process.release();
+        QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
         return Started;
     }
     const int result = resultOfExit(process->exitStatus(), process->exitCode());
-    delete process;
+    // No program for the target is the caller's to handle, by offering Open with.
+    if (result != Started && result != NoAssociation)
+        reportNotOpened(file, result);
     return result;
 }
 
 void XdgDesktopShell::RunCommandLine(const QString &commandLine, int windowStyle) {
     Q_UNUSED(windowStyle)
-    const QLatin1String openWith(OpenWithCommand);
+    const QLatin1String openWith = OpenWithCommand;
     if (commandLine.startsWith(openWith)) {
         const QString target = commandLine.mid(openWith.size());
         if (!chooseProgram_) {

@@ -25,7 +25,7 @@ public:
     static constexpr int ShowNormal = 1;
     // A command line starting with this (note the final blank) asks the user which program
     // should open the target that follows it.
-    static constexpr char OpenWithCommand[] = "rundll32.exe shell32.dll,OpenAs_RunDLL ";
+    static constexpr QLatin1String OpenWithCommand{"rundll32.exe shell32.dll,OpenAs_RunDLL "};
 
     virtual ~DesktopShell() = default;
 
@@ -53,6 +53,10 @@ public:
 //   must name an existing directory (PathNotFound otherwise) and becomes the working directory,
 //   against which a relative file name is resolved.
 // - show command / window style: the started program's windows are its own affair here.
+//
+// When the opening itself fails (xdg-open missing or failing, the program it starts failing)
+// or a program cannot be started, the shell tells the user in a message box and answers as
+// usual: callers ignore those answers, and nothing goes to the error path.
 class XdgDesktopShell : public DesktopShell {
 public:
     // Asks the user which program should open target; empty when the user cancels.
@@ -66,8 +70,8 @@ public:
                      const QString &directory, int showCommand) override;
     void RunCommandLine(const QString &commandLine, int windowStyle) override;
 
-    // The shell sits below the windows and shows no dialog of its own making; the windows hand
-    // it the Open with dialog.
+    // The shell sits below the windows and asks the user nothing of its own making; the
+    // windows hand it the Open with dialog.
     void SetProgramChooser(ProgramChooser chooser) { chooseProgram_ = std::move(chooser); }
 
     static XdgDesktopShell &Instance();
