@@ -24,7 +24,6 @@ private Q_SLOTS:
     void captions_data();
     void captions();
     void clockRandomStaysInRangeAndVaries();
-    void scoreCountsPastSixteenBits();
 };
 
 void TestDealing::randomIndexCoversTheWholeDeck_data() {
@@ -148,17 +147,6 @@ void TestDealing::clockRandomStaysInRangeAndVaries() {
     }
     // Reseeding before every draw, as the program does, must not pin the draws.
     QCOMPARE(buckets.size(), 4);
-}
-
-void TestDealing::scoreCountsPastSixteenBits() {
-    Score score;
-    score.RightCount = score.WrongCount = 32767;
-    score.Record(true);
-    score.Record(false);
-    QCOMPARE(score.RightCount, 32768);
-    QCOMPARE(score.WrongCount, 32768);
-    score.Reset();
-    QCOMPARE(score.RightCount + score.WrongCount, 0);
 }
 
 QTEST_GUILESS_MAIN(TestDealing)
