@@ -273,9 +273,8 @@ void frmAbout::RunShellExecute(const QString &sTopic, const QVariant &sFile,
     const QString directory = textOf(sDirectory);
     const QString parameters = textOf(sParams);
     const QString file = textOf(sFile);
-    const QString operation = sTopic;
 
-    const int result = shell().ShellExecute(operation, file, parameters, directory, showCommand);
+    const int result = shell().ShellExecute(sTopic, file, parameters, directory, showCommand);
 
     if (result == DesktopShell::NoAssociation)
         shell().RunCommandLine(DesktopShell::OpenWithCommand + file, DesktopShell::ShowNormal);

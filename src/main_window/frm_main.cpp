@@ -147,7 +147,7 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(ProgramIcon());
+    // No icon of its own: the window shows the application's, set once in main().
     // Before any label exists: the toolkit settles a label's accessible interface as soon as
     // the label first sets its text.
     static const bool answerFactoryInstalled = [] {

@@ -14,12 +14,14 @@ QPixmap LoadResourcePixmap(const QString &path) {
             return pixmap;
         }
     }
-    return QPixmap(path);
+    return {path};
 }
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const char *name : {":/icon.png", ":/icon@2x.png", ":/icon-128.png", ":/icon-256.png"})
+    // Up to 128 pixels: launchers take the larger drawings from the installed icon theme, and
+    // every size here is decoded at start-up and handed to the display server.
+    for (const char *name : {":/icon.png", ":/icon@2x.png", ":/icon-128.png"})
         icon.addFile(QString::fromLatin1(name));
     return icon;
 }

@@ -9,5 +9,5 @@
 // stays sharp at the same logical size.
 QPixmap LoadResourcePixmap(const QString &path);
 
-// The program's own icon, at every size drawn for it.
+// The program's own icon for its windows, at 32, 64 and 128 pixels.
 QIcon ProgramIcon();

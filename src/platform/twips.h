@@ -12,6 +12,5 @@ constexpr int TwipsToPixels(int twips) {
 
 // A control's designed rectangle (left, top, width, height in twips) in pixels.
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
