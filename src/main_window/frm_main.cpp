@@ -119,7 +119,6 @@ QPushButton *commandButton(QWidget *parent, const char *name, const QString &tex
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(true); // Enter presses the focused button, as Space does
-
     return button;
 }
 
@@ -148,6 +147,7 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     // No icon of its own: the window shows the application's, set once in main().
+
     // Before any label exists: the toolkit settles a label's accessible interface as soon as
     // the label first sets its text.
     static const bool answerFactoryInstalled = [] {
