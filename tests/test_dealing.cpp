@@ -15,12 +15,9 @@ class TestDealing : public QObject {
 private Q_SLOTS:
     void randomIndexCoversTheWholeDeck_data();
     void randomIndexCoversTheWholeDeck();
-    void randomDealLeavesTheOrderAlone();
     void inOrderWalksAndWraps();
     void cursorPastASmallerDeckStartsAtTheFront();
     void emptyDeckRaises();
-    void answerPosition_data();
-    void answerPosition();
     void captions_data();
     void captions();
     void clockRandomStaysInRangeAndVaries();
@@ -50,29 +47,15 @@ void TestDealing::randomIndexCoversTheWholeDeck() {
     QCOMPARE(random.draws, 1);
 }
 
-void TestDealing::randomDealLeavesTheOrderAlone() {
-    ScriptedRandom random({0.9f});
-    CardDealer dealer;
-    QCOMPARE(dealer.NextIndex(99, false, random), 0);
-    QCOMPARE(dealer.NextIndex(99, false, random), 1);
-    dealer.NextIndex(99, true, random);
-    dealer.NextIndex(99, true, random);
-    QCOMPARE(dealer.CardCursor(), 2);
-    QCOMPARE(dealer.NextIndex(99, false, random), 2);
-    QCOMPARE(random.draws, 2); // in-order deals draw nothing
-}
-
 void TestDealing::inOrderWalksAndWraps() {
-    ScriptedRandom random;
+    // Random deals mixed in neither read nor move the order, and draw nothing for it.
+    ScriptedRandom random({0.905f});
     CardDealer dealer;
-    QList<int> seen;
-    for (int i = 0; i < 102; ++i)
-        seen << dealer.NextIndex(99, false, random);
-    QCOMPARE(seen.first(), 0);
-    for (int i = 0; i < 100; ++i)
-        QCOMPARE(seen[i], i);
-    QCOMPARE(seen[100], 0);
-    QCOMPARE(seen[101], 1);
+    for (int i = 0; i < 102; ++i) {
+        QCOMPARE(dealer.NextIndex(99, false, random), i % 100);
+        QCOMPARE(dealer.NextIndex(99, true, random), 90);
+    }
+    QCOMPARE(random.draws, 102);
 }
 
 void TestDealing::cursorPastASmallerDeckStartsAtTheFront() {
@@ -97,43 +80,25 @@ void TestDealing::emptyDeckRaises() {
     QVERIFY_THROWS_EXCEPTION(RuntimeError, dealer.NextIndex(-1, true, random));
 }
 
-void TestDealing::answerPosition_data() {
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("position");
-    QTest::newRow("0") << 0.0f << 1;
-    QTest::newRow("just below a quarter") << 0.2499f << 1;
-    QTest::newRow("a quarter") << 0.25f << 2;
-    QTest::newRow("half") << 0.5f << 3;
-    QTest::newRow("three quarters") << 0.75f << 4;
-    QTest::newRow("just below 1") << JustBelowOne << 4;
-}
-
-void TestDealing::answerPosition() {
-    QFETCH(float, r);
-    QFETCH(int, position);
-    QCOMPARE(AnswerPosition(r), position);
-}
-
 void TestDealing::captions_data() {
     QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("position");
+    QTest::addColumn<float>("r"); // puts the answer on button floor(4r + 1)
     QTest::addColumn<Captions>("expected");
-    QTest::newRow("18 at 4") << 18 << 4 << Captions{20, 16, 21, 18};
-    QTest::newRow("144 at 1") << 144 << 1 << Captions{144, 142, 147, 143};
-    QTest::newRow("0 at 3") << 0 << 3 << Captions{2, 2, 0, 1};
-    QTest::newRow("0 at 1") << 0 << 1 << Captions{0, 2, 3, 1};
-    QTest::newRow("1 at 1") << 1 << 1 << Captions{1, 1, 4, 0};
-    QTest::newRow("1 at 2") << 1 << 2 << Captions{3, 1, 4, 0};
-    QTest::newRow("1 at 4") << 1 << 4 << Captions{3, 1, 4, 1};
-    QTest::newRow("2 at 2") << 2 << 2 << Captions{4, 2, 5, 1};
+    QTest::newRow("18 at 4") << 18 << JustBelowOne << Captions{20, 16, 21, 18};
+    QTest::newRow("144 at 1") << 144 << 0.0f << Captions{144, 142, 147, 143};
+    QTest::newRow("0 at 3") << 0 << 0.5f << Captions{2, 2, 0, 1};
+    QTest::newRow("0 at 1") << 0 << 0.2499f << Captions{0, 2, 3, 1};
+    QTest::newRow("1 at 1") << 1 << 0.0f << Captions{1, 1, 4, 0};
+    QTest::newRow("1 at 2") << 1 << 0.25f << Captions{3, 1, 4, 0};
+    QTest::newRow("1 at 4") << 1 << 0.75f << Captions{3, 1, 4, 1};
+    QTest::newRow("2 at 2") << 2 << 0.4999f << Captions{4, 2, 5, 1};
 }
 
 void TestDealing::captions() {
     QFETCH(int, answer);
-    QFETCH(int, position);
+    QFETCH(float, r);
     QFETCH(Captions, expected);
-    const Captions got = ChoiceCaptions(static_cast<std::int16_t>(answer), position);
-    QCOMPARE(got, expected);
+    QCOMPARE(ChoiceCaptions(static_cast<std::int16_t>(answer), AnswerPosition(r)), expected);
 }
 
 void TestDealing::clockRandomStaysInRangeAndVaries() {

@@ -70,8 +70,7 @@ void TestScaling::picturesStaySharp() {
     if (factor_ != 1.0 && factor_ != 2.0)
         return; // drawn at a ratio of its own, the picture is resampled
     // Drawn one to one: every blue pixel of the plus is on screen, none blurred away.
-    const QImage source(expectedRatio > 1 ? QStringLiteral(":/op_add@2x.png")
-                                          : QStringLiteral(":/op_add.png"));
+    const QImage source(expectedRatio > 1 ? ":/op_add@2x.png" : ":/op_add.png");
     const QImage screen = w.centralWidget()->grab().toImage();
     auto blue = [](const QImage &image, QRect area) {
         int n = 0;
