@@ -4,6 +4,7 @@
 
 #include "drill/mod_cards.h"
 #include "main_window/frm_main.h"
+#include "platform/image_list.h"
 
 #include <QAction>
 #include <QLabel>
@@ -41,6 +42,32 @@ public:
 
     bool answered() const { return !choice(1)->isEnabled(); }
 
+    // The key of the operator picture on show, "?" for none of the four.
+    QString operatorKey() const {
+        static ImageList images;
+        const QImage shown = label(QStringLiteral("pctOperand"))->pixmap().toImage();
+        for (const char *key : {"A", "S", "M", "D"})
+            if (images.Image(QLatin1String(key)).toImage() == shown)
+                return QLatin1String(key);
+        return QStringLiteral("?");
+    }
+
+    // All a user can see of the drill, to compare two windows.
+    QString state() const {
+        QStringList s{card(), operatorKey()};
+        for (const char *name :
+             {"lblConfirmation", "lblCorrectCount", "lblIncorrectCount", "lbllimit", "lblAnswer"})
+            s << text(QLatin1String(name)) + (label(QLatin1String(name))->isHidden() ? "-" : "+");
+        for (int n = 1; n <= 4; ++n)
+            s << choice(n)->text() + (choice(n)->isEnabled() ? "+" : "-");
+        for (int i = 0; i < 4; ++i)
+            s << (option(i)->isChecked() ? "o" : ".");
+        for (const char *name : {"mnuRandomize", "mnuRange09", "mnuRange012"})
+            s << (action(QLatin1String(name))->isChecked() ? "v" : ".");
+        s << (w.isVisible() ? "open" : "closed");
+        return s.join(u'|');
+    }
+
     void click(QAbstractButton *button) const {
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
@@ -67,6 +94,8 @@ public:
                                                                                            : 9);
         if (expected.Deck() != cards.Deck() || expected.LastCard() != cards.LastCard())
             return QStringLiteral("the deck is not the one of the selected operation and range");
+        if (operatorKey() != QLatin1String("ASMD" + operation, 1))
+            return QStringLiteral("the operator picture is not the selected operation's");
         const QString shown = card();
         bool inDeck = false;
         for (int i = 0; i <= cards.LastCard() && !inDeck; ++i)

@@ -166,6 +166,9 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
 
     ErrorPath::Guard([this] { Form_Load(); });
 
+    // The keyboard starts at the first control of the tab order: the selected option.
+    optOperation->checkedButton()->setFocus();
+
     // Centred on the screen.
     adjustSize();
     if (const QScreen *screen = this->screen())
@@ -343,8 +346,20 @@ void frmMain::wireEvents() {
     connect(cmdChoice2, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice2_Click));
     connect(cmdChoice3, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice3_Click));
     connect(cmdChoice4, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice4_Click));
-    connect(optOperation, &QButtonGroup::idClicked, this,
-            Guarded(this, &frmMain::optOperation_Click));
+    // An option can be selected by a click, by the arrow keys or Space, by an assistive
+    // tool's Toggle or Press action, or from code; whichever way, the operation changes once.
+    // A click on the option already selected selects nothing new and still runs the handler.
+    connect(optOperation, &QButtonGroup::idPressed, this, [this] { selectedJustNow_ = -1; });
+    connect(optOperation, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (!checked)
+            return;
+        selectedJustNow_ = index;
+        ErrorPath::Guard([this, index] { optOperation_Click(index); });
+    });
+    connect(optOperation, &QButtonGroup::idClicked, this, [this](int index) {
+        if (selectedJustNow_ != index)
+            ErrorPath::Guard([this, index] { optOperation_Click(index); });
+    });
     connect(mnuReset, &QAction::triggered, this, Guarded(this, &frmMain::mnuReset_Click));
     connect(mnuExit, &QAction::triggered, this, Guarded(this, &frmMain::mnuExit_Click));
     connect(mnuRandomize, &QAction::triggered, this, Guarded(this, &frmMain::mnuRandomize_Click));

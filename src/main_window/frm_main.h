@@ -109,4 +109,7 @@ private:
     Score score_;
     ClockRandom clockRandom_;
     RandomSource *random_ = nullptr;
+    // The option selected since the last press of any option: the click that selected it has
+    // run optOperation_Click already.
+    int selectedJustNow_ = -1;
 };
