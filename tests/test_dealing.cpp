@@ -32,6 +32,7 @@ void TestDealing::randomIndexCoversTheWholeDeck_data() {
     QTest::newRow("r just below 1, addition 12") << 168 << JustBelowOne << 168;
     QTest::newRow("r just below 1, division 9") << 80 << JustBelowOne << 80;
     QTest::newRow("middle") << 99 << 0.5f << 50;
+    QTest::newRow("fraction above a half is floored") << 99 << 0.456f << 45;
     QTest::newRow("one-card deck") << 0 << JustBelowOne << 0;
     QTest::newRow("stray 1.0 is clamped") << 54 << 1.0f << 54;
 }

@@ -1,5 +1,7 @@
+#include "about_window/frm_about.h"
 #include "main_window/card_font.h"
 #include "platform/announce.h"
+#include "platform/app_info.h"
 #include "platform/image_list.h"
 #include "scripted_random.h"
 #include "window_probe.h"
@@ -16,8 +18,9 @@ class TestMainWindow : public QObject {
 
 private Q_SLOTS:
     void startUpState();
-    void geometry_data();
-    void geometry();
+    void captionsShowTheVersion_data();
+    void captionsShowTheVersion();
+    void layout();
     void windowCannotBeResized();
     void menus();
     void grabbedWindowShowsTheCard();
@@ -35,7 +38,6 @@ void TestMainWindow::startUpState() {
     ScriptedRandom random({0.37f, 0.6f});
     frmMain w(&random);
     WindowProbe p(w);
-    QCOMPARE(w.windowTitle(), "Zembrofact, v1.0");
     ImageList images;
     QCOMPARE(p.label("pctOperand")->pixmap().toImage(), images.Image("A").toImage());
     QVERIFY(p.option(0)->isChecked());
@@ -58,38 +60,48 @@ void TestMainWindow::startUpState() {
         QVERIFY(p.choice(n)->isEnabled());
 }
 
-void TestMainWindow::geometry_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    // In pixels: the designed twips divided by 15.
-    QTest::newRow("cmdNextCard") << "cmdNextCard" << QRect(272, 256, 81, 33);
-    QTest::newRow("cmdChoice1") << "cmdChoice1" << QRect(24, 352, 57, 33);
-    QTest::newRow("cmdChoice2") << "cmdChoice2" << QRect(104, 352, 57, 33);
-    QTest::newRow("cmdChoice3") << "cmdChoice3" << QRect(184, 352, 57, 33);
-    QTest::newRow("cmdChoice4") << "cmdChoice4" << QRect(264, 352, 57, 33);
-    QTest::newRow("optOperation(0)") << "optOperation(0)" << QRect(280, 88, 121, 33);
-    QTest::newRow("optOperation(1)") << "optOperation(1)" << QRect(280, 123, 121, 33);
-    QTest::newRow("optOperation(2)") << "optOperation(2)" << QRect(280, 157, 121, 33);
-    QTest::newRow("optOperation(3)") << "optOperation(3)" << QRect(280, 192, 121, 33);
-    QTest::newRow("Picture1") << "Picture1" << QRect(24, 24, 214, 277);
-    QTest::newRow("pctOperand") << "pctOperand" << QRect(48, 112, 47, 47);
-    QTest::newRow("Shape2") << "Shape2" << QRect(32, 192, 145, 57);
-    QTest::newRow("Line1") << "Line1" << QRect(32, 175, 147, 5);
-    QTest::newRow("lblAnswer") << "lblAnswer" << QRect(32, 192, 145, 57);
-    QTest::newRow("lblBottomNum") << "lblBottomNum" << QRect(80, 104, 97, 57);
-    QTest::newRow("lblTopNum") << "lblTopNum" << QRect(48, 40, 129, 57);
-    QTest::newRow("lbllimit") << "lbllimit" << QRect(240, 400, 81, 17);
-    QTest::newRow("lblConfirmation") << "lblConfirmation" << QRect(48, 312, 161, 17);
-    QTest::newRow("lblCorrectCount") << "lblCorrectCount" << QRect(32, 400, 81, 17);
-    QTest::newRow("lblIncorrectCount") << "lblIncorrectCount" << QRect(136, 400, 81, 17);
+void TestMainWindow::captionsShowTheVersion_data() {
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("mainCaption");
+    QTest::addColumn<QString>("aboutTitle"); // the About window shows the revision, not the minor
+    QTest::newRow("the program's own") << 1 << 0 << 0 << "Zembrofact, v1.0"
+                                       << "Zembrofact v1.0";
+    QTest::newRow("all three apart") << 2 << 3 << 7 << "Zembrofact, v2.3"
+                                     << "Zembrofact v2.7";
 }
 
-void TestMainWindow::geometry() {
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
+void TestMainWindow::captionsShowTheVersion() {
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(int, revision);
+    QFETCH(QString, mainCaption);
+    QFETCH(QString, aboutTitle);
+    if (major != AppInfo::Major) // the program's own numbers are those of its build
+        AppInfo::SetNumbersForTesting({major, minor, revision});
+    frmMain w;
+    frmAbout about(&w);
+    AppInfo::SetNumbersForTesting({});
+    QCOMPARE(w.windowTitle(), mainCaption);
+    QCOMPARE(about.findChild<QLabel *>("lblTitle")->text(), aboutTitle);
+}
+
+// No control outside the card covers another; the card's numbers line up as a column sum.
+void TestMainWindow::layout() {
     frmMain w;
     WindowProbe p(w);
-    QCOMPARE(p.get(name)->geometry(), rect);
+    const auto outside = w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(outside.size(), 14);
+    for (QWidget *control : outside)
+        for (QWidget *other : outside)
+            QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
+                     qPrintable(control->objectName() + u' ' + other->objectName()));
+    const int right = p.get("lblTopNum")->geometry().right();
+    QCOMPARE(p.get("lblBottomNum")->geometry().right(), right);
+    QCOMPARE(p.get("lblAnswer")->geometry().right(), right);
+    QCOMPARE(p.get("Shape2")->geometry(), p.get("lblAnswer")->geometry());
+    QVERIFY(p.get("pctOperand")->geometry().intersects(p.get("lblBottomNum")->geometry()));
 }
 
 void TestMainWindow::windowCannotBeResized() {

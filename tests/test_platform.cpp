@@ -126,7 +126,7 @@ void TestPlatform::unexpectedErrorIsShownAndEndsTheProgram() {
     QTimer::singleShot(
         0, this, [] { ErrorPath::Guard([] { throw RuntimeError(Kind::Overflow, "Overflow"); }); });
     QTimer::singleShot(10000, this, [] { QCoreApplication::exit(99); }); // never hang
-    QCOMPARE(QApplication::exec(), ErrorPath::FailureExitCode);
+    QCOMPARE(QApplication::exec(), 1); // a failure, whatever the code calls it
     QVERIFY(shown.contains(QLatin1String("Overflow")));
 }
 

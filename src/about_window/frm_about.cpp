@@ -234,8 +234,8 @@ DesktopShell &frmAbout::shell() const {
 void frmAbout::Form_Load() {
     setWindowTitle(QStringLiteral("About..."));
     lblTitle->setText(QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
-                      Conversion::IntToText(AppInfo::Major) + QStringLiteral(".") +
-                      Conversion::IntToText(AppInfo::Revision));
+                      Conversion::IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
+                      Conversion::IntToText(AppInfo::Numbers().revision));
     lblDescription->setText(QString::fromUtf8(Maker::Notice));
 }
 

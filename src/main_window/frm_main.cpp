@@ -370,7 +370,8 @@ void frmMain::wireEvents() {
 
 void frmMain::Form_Load() {
     setWindowTitle(QString::fromLatin1(AppInfo::Title) + QStringLiteral(", v") +
-                   IntToText(AppInfo::Major) + QStringLiteral(".") + IntToText(AppInfo::Minor));
+                   IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
+                   IntToText(AppInfo::Numbers().minor));
     pctOperand->setPixmap(imlImages.Image(QStringLiteral("A")));
     cards_.BuildAdditionDeck(9);
     DealCard();
