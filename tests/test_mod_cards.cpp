@@ -23,7 +23,6 @@ private Q_SLOTS:
     void builds_data();
     void builds();
     void smallerDeckKeepsNothingOfTheLarger();
-    void deckBeforeFirstBuild();
     void limitPastCapacityRaisesAndKeepsTheDeck();
 };
 
@@ -105,12 +104,6 @@ void TestModCards::smallerDeckKeepsNothingOfTheLarger() {
     deck.BuildAdditionDeck(9);
     for (int i = 100; i < modCards::AdditionCapacity; ++i)
         QCOMPARE(deck.Deck()[i], Card{});
-}
-
-void TestModCards::deckBeforeFirstBuild() {
-    const modCards deck;
-    QCOMPARE(deck.LastCard(), 0);
-    QVERIFY(deck.Deck().empty());
 }
 
 void TestModCards::limitPastCapacityRaisesAndKeepsTheDeck() {

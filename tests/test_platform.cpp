@@ -67,14 +67,10 @@ void TestPlatform::checkedArithmetic() {
 void TestPlatform::imagesByKey_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("file"); // none: the key is unknown
-    QTest::newRow("A plus") << "A"
-                            << ":/op_add.png";
-    QTest::newRow("S minus") << "S"
-                             << ":/op_sub.png";
-    QTest::newRow("M times") << "M"
-                             << ":/op_mul.png";
-    QTest::newRow("D divided by") << "D"
-                                  << ":/op_div.png";
+    const char *files[] = {"add", "sub", "mul", "div"};
+    for (int i = 0; i < 4; ++i)
+        QTest::addRow("%c", "ASMD"[i])
+            << QString(QLatin1Char("ASMD"[i])) << QStringLiteral(":/op_%1.png").arg(files[i]);
     for (const char *unknown : {"", "a", "X", "AS"})
         QTest::addRow("unknown \"%s\"", unknown) << unknown << QString();
 }
