@@ -81,7 +81,7 @@ follow_build() {
     while IFS= read -r line; do
         printf '%s\n' "$line" >>"$log"
         if [[ $line =~ ^\[([0-9]+)/([0-9]+)\]\ (Building|Linking|Automatic|Generating) ]]; then
-            show_progress "Building Zembrofact: step ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]}"
+            show_progress "Building Zembrofact: $((100 * BASH_REMATCH[1] / BASH_REMATCH[2]))%"
         elif [[ $line =~ ^\[\ *([0-9]+)%\] ]]; then
             show_progress "Building Zembrofact: ${BASH_REMATCH[1]}%"
         fi
