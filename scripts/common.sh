@@ -1,20 +1,25 @@
-# Shared by the scripts: the project's root, its Debian packages and how to get them.
+# Shared by the scripts: the project's root, its Debian packages and how to get them, and how
+# to build a tree.
 # shellcheck shell=bash
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
-# What building, running and testing need from Debian 12.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation fontconfig xdg-utils)
-TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy)
+# What building, running and testing need from Debian 12. Trees configured before Ninja was
+# used keep building with make.
+BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev libgl-dev fonts-liberation
+    fonts-dejavu-core fontconfig xdg-utils)
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself;
-# otherwise it prints the one command to run and fails.
+# otherwise it prints the one command to run and fails. One dpkg-query for all of them: this
+# runs on every start of the program.
 ensure_packages() {
-    local missing=() pkg
+    local installed missing=() pkg
+    installed=$'\n'$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null |
+        awk '$2 " " $3 " " $4 == "install ok installed" { print $1 }')$'\n'
     for pkg in "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$pkg")
+        [[ $installed == *$'\n'$pkg$'\n'* ]] || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
@@ -28,12 +33,68 @@ ensure_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
-# Configures (once) and builds the tree in the given directory; extra arguments go to cmake.
+# Configures the tree in the given directory unless it is configured already; extra arguments
+# go to cmake.
+configure_tree() {
+    local dir=$1
+    shift
+    [ -f "$dir/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+}
+
+# Configures (once) and builds everything in the given directory; extra arguments go to cmake.
 build_tree() {
     local dir=$1
     shift
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$dir" "$@" >/dev/null || return 1
-    fi
+    configure_tree "$dir" "$@" >/dev/null || return 1
     cmake --build "$dir" -j"$JOBS"
+}
+
+# Configures (once) and builds one target of the tree and what it needs, quietly: one line on
+# a terminal shows how far the build has got, and the build's own output is shown only when it
+# fails.
+#   build_quietly DIR TARGET CMAKE_ARGUMENTS...
+build_quietly() {
+    local dir=$1 target=$2 log status=0
+    shift 2
+    log=$(mktemp)
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        show_progress "Configuring the build (first run only)"
+        configure_tree "$dir" "$@" >"$log" 2>&1 || status=$?
+    fi
+    if [ "$status" -eq 0 ]; then
+        cmake --build "$dir" --target "$target" -j"$JOBS" 2>&1 | follow_build "$log" ||
+            status=$?
+    fi
+    show_progress ""
+    if [ "$status" -ne 0 ]; then
+        echo "The build failed. Its output:" >&2
+        cat "$log" >&2
+    fi
+    rm -f "$log"
+    return "$status"
+}
+
+# Copies the build's output into the log and turns its "[3/40]" (Ninja) or "[ 8%]" (make)
+# steps into the progress line.
+follow_build() {
+    local log=$1 line
+    while IFS= read -r line; do
+        printf '%s\n' "$line" >>"$log"
+        if [[ $line =~ ^\[([0-9]+)/([0-9]+)\]\ (Building|Linking|Automatic|Generating) ]]; then
+            show_progress "Building Zembrofact: $((100 * BASH_REMATCH[1] / BASH_REMATCH[2]))%"
+        elif [[ $line =~ ^\[\ *([0-9]+)%\] ]]; then
+            show_progress "Building Zembrofact: ${BASH_REMATCH[1]}%"
+        fi
+    done
+}
+
+# The one progress line: rewritten in place on a terminal, and cleared by an empty message.
+# Elsewhere (a log, a pipe) each stage is said once, without the counts.
+show_progress() {
+    if [ -t 2 ]; then
+        printf '\r\033[K%s' "$1" >&2
+    elif [ -n "$1" ] && [ "${1%%:*}" != "${PROGRESS_STAGE:-}" ]; then
+        PROGRESS_STAGE=${1%%:*}
+        echo "$PROGRESS_STAGE..." >&2
+    fi
 }
