@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 # What building, running and testing need from Debian 12.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation fontconfig xdg-utils)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-liberation fontconfig xdg-utils)
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself;

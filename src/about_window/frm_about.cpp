@@ -135,7 +135,7 @@ void frmAbout::createControls() {
     picIcon->setPalette(logoBack);
     picIcon->setAutoFillBackground(true);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setDefault(true);
 
     lblURL = new LinkLabel(this);
@@ -232,11 +232,11 @@ DesktopShell &frmAbout::shell() const {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About..."));
+    setWindowTitle(tr("About..."));
     lblTitle->setText(QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
                       Conversion::IntToText(AppInfo::Major) + QStringLiteral(".") +
                       Conversion::IntToText(AppInfo::Revision));
-    lblDescription->setText(QString::fromUtf8(Maker::Notice));
+    lblDescription->setText(tr(Maker::Notice));
 }
 
 void frmAbout::Form_MouseMove() {
