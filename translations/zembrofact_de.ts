@@ -64,6 +64,33 @@
     </message>
 </context>
 <context>
+    <name>OpenWithDialog</name>
+    <message>
+        <source>Open with</source>
+        <translation>Öffnen mit</translation>
+    </message>
+    <message>
+        <source>Choose the program you want to use to open:</source>
+        <translation>Wähle das Programm, mit dem du Folgendes öffnen möchtest:</translation>
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation>&amp;Programm:</translation>
+    </message>
+    <message>
+        <source>for example firefox</source>
+        <translation>zum Beispiel firefox</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Programm wählen</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About...</source>
@@ -219,33 +246,6 @@
     <message>
         <source>Deal the next card</source>
         <translation>Nächste Karte zeigen</translation>
-    </message>
-</context>
-<context>
-    <name>OpenWithDialog</name>
-    <message>
-        <source>Open with</source>
-        <translation>Öffnen mit</translation>
-    </message>
-    <message>
-        <source>Choose the program you want to use to open:</source>
-        <translation>Wähle das Programm, mit dem du Folgendes öffnen möchtest:</translation>
-    </message>
-    <message>
-        <source>&amp;Program:</source>
-        <translation>&amp;Programm:</translation>
-    </message>
-    <message>
-        <source>for example firefox</source>
-        <translation>zum Beispiel firefox</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>&amp;Durchsuchen...</translation>
-    </message>
-    <message>
-        <source>Choose a program</source>
-        <translation>Programm wählen</translation>
     </message>
 </context>
 </TS>

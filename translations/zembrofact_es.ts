@@ -64,6 +64,33 @@
     </message>
 </context>
 <context>
+    <name>OpenWithDialog</name>
+    <message>
+        <source>Open with</source>
+        <translation>Abrir con</translation>
+    </message>
+    <message>
+        <source>Choose the program you want to use to open:</source>
+        <translation>Elige el programa con el que quieres abrir:</translation>
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation>&amp;Programa:</translation>
+    </message>
+    <message>
+        <source>for example firefox</source>
+        <translation>por ejemplo firefox</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Elegir un programa</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About...</source>
@@ -219,33 +246,6 @@
     <message>
         <source>Deal the next card</source>
         <translation>Mostrar la siguiente tarjeta</translation>
-    </message>
-</context>
-<context>
-    <name>OpenWithDialog</name>
-    <message>
-        <source>Open with</source>
-        <translation>Abrir con</translation>
-    </message>
-    <message>
-        <source>Choose the program you want to use to open:</source>
-        <translation>Elige el programa con el que quieres abrir:</translation>
-    </message>
-    <message>
-        <source>&amp;Program:</source>
-        <translation>&amp;Programa:</translation>
-    </message>
-    <message>
-        <source>for example firefox</source>
-        <translation>por ejemplo firefox</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>&amp;Examinar...</translation>
-    </message>
-    <message>
-        <source>Choose a program</source>
-        <translation>Elegir un programa</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>The program &quot;%1&quot; could not be started.</source>
-        <translation>Le programme « %1 » n&apos;a pas pu démarrer.</translation>
+        <translation>Le programme «&#xa0;%1&#xa0;» n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>The web page could not be opened: %1</source>
-        <translation>La page web n&apos;a pas pu s&apos;ouvrir : %1</translation>
+        <translation>La page web n&apos;a pas pu s&apos;ouvrir&#xa0;: %1</translation>
     </message>
     <message>
         <source>The file could not be opened: %1</source>
-        <translation>Le fichier n&apos;a pas pu s&apos;ouvrir : %1</translation>
+        <translation>Le fichier n&apos;a pas pu s&apos;ouvrir&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -61,6 +61,33 @@
     <message>
         <source>An unknown error occurred.</source>
         <translation>Une erreur inconnue s&apos;est produite.</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWithDialog</name>
+    <message>
+        <source>Open with</source>
+        <translation>Ouvrir avec</translation>
+    </message>
+    <message>
+        <source>Choose the program you want to use to open:</source>
+        <translation>Choisis le programme avec lequel ouvrir&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation>&amp;Programme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>for example firefox</source>
+        <translation>par exemple firefox</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Choisir un programme</translation>
     </message>
 </context>
 <context>
@@ -130,31 +157,31 @@
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Nombres : 0-9</translation>
+        <translation>Nombres&#xa0;: 0-9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Nombres : 0-12</translation>
+        <translation>Nombres&#xa0;: 0-12</translation>
     </message>
     <message>
         <source>Correct: 0</source>
-        <translation>Bonnes : 0</translation>
+        <translation>Bonnes&#xa0;: 0</translation>
     </message>
     <message>
         <source>Incorrect: 0</source>
-        <translation>Erreurs : 0</translation>
+        <translation>Erreurs&#xa0;: 0</translation>
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Juste : %1</translation>
+        <translation>Juste&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wrong: %1</source>
-        <translation>Faux : %1</translation>
+        <translation>Faux&#xa0;: %1</translation>
     </message>
     <message>
         <source>That&apos;s correct!</source>
-        <translation>C&apos;est juste !</translation>
+        <translation>C&apos;est juste&#xa0;!</translation>
     </message>
     <message>
         <source>Sorry. The correct answer is %1 .</source>
@@ -219,33 +246,6 @@
     <message>
         <source>Deal the next card</source>
         <translation>Montrer la carte suivante</translation>
-    </message>
-</context>
-<context>
-    <name>OpenWithDialog</name>
-    <message>
-        <source>Open with</source>
-        <translation>Ouvrir avec</translation>
-    </message>
-    <message>
-        <source>Choose the program you want to use to open:</source>
-        <translation>Choisis le programme avec lequel ouvrir :</translation>
-    </message>
-    <message>
-        <source>&amp;Program:</source>
-        <translation>&amp;Programme :</translation>
-    </message>
-    <message>
-        <source>for example firefox</source>
-        <translation>par exemple firefox</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>&amp;Parcourir...</translation>
-    </message>
-    <message>
-        <source>Choose a program</source>
-        <translation>Choisir un programme</translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,33 @@
     </message>
 </context>
 <context>
+    <name>OpenWithDialog</name>
+    <message>
+        <source>Open with</source>
+        <translation>Apri con</translation>
+    </message>
+    <message>
+        <source>Choose the program you want to use to open:</source>
+        <translation>Scegli il programma con cui vuoi aprire:</translation>
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation>&amp;Programma:</translation>
+    </message>
+    <message>
+        <source>for example firefox</source>
+        <translation>per esempio firefox</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Scegli un programma</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About...</source>
@@ -219,33 +246,6 @@
     <message>
         <source>Deal the next card</source>
         <translation>Mostra la prossima carta</translation>
-    </message>
-</context>
-<context>
-    <name>OpenWithDialog</name>
-    <message>
-        <source>Open with</source>
-        <translation>Apri con</translation>
-    </message>
-    <message>
-        <source>Choose the program you want to use to open:</source>
-        <translation>Scegli il programma con cui vuoi aprire:</translation>
-    </message>
-    <message>
-        <source>&amp;Program:</source>
-        <translation>&amp;Programma:</translation>
-    </message>
-    <message>
-        <source>for example firefox</source>
-        <translation>per esempio firefox</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>&amp;Sfoglia...</translation>
-    </message>
-    <message>
-        <source>Choose a program</source>
-        <translation>Scegli un programma</translation>
     </message>
 </context>
 </TS>

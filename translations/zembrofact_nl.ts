@@ -64,6 +64,33 @@
     </message>
 </context>
 <context>
+    <name>OpenWithDialog</name>
+    <message>
+        <source>Open with</source>
+        <translation>Openen met</translation>
+    </message>
+    <message>
+        <source>Choose the program you want to use to open:</source>
+        <translation>Kies het programma waarmee je dit wilt openen:</translation>
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation>&amp;Programma:</translation>
+    </message>
+    <message>
+        <source>for example firefox</source>
+        <translation>bijvoorbeeld firefox</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Kies een programma</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About...</source>
@@ -219,33 +246,6 @@
     <message>
         <source>Deal the next card</source>
         <translation>Volgende kaart tonen</translation>
-    </message>
-</context>
-<context>
-    <name>OpenWithDialog</name>
-    <message>
-        <source>Open with</source>
-        <translation>Openen met</translation>
-    </message>
-    <message>
-        <source>Choose the program you want to use to open:</source>
-        <translation>Kies het programma waarmee je dit wilt openen:</translation>
-    </message>
-    <message>
-        <source>&amp;Program:</source>
-        <translation>&amp;Programma:</translation>
-    </message>
-    <message>
-        <source>for example firefox</source>
-        <translation>bijvoorbeeld firefox</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>&amp;Bladeren...</translation>
-    </message>
-    <message>
-        <source>Choose a program</source>
-        <translation>Kies een programma</translation>
     </message>
 </context>
 </TS>

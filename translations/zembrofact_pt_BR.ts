@@ -64,6 +64,33 @@
     </message>
 </context>
 <context>
+    <name>OpenWithDialog</name>
+    <message>
+        <source>Open with</source>
+        <translation>Abrir com</translation>
+    </message>
+    <message>
+        <source>Choose the program you want to use to open:</source>
+        <translation>Escolha o programa que você quer usar para abrir:</translation>
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation>&amp;Programa:</translation>
+    </message>
+    <message>
+        <source>for example firefox</source>
+        <translation>por exemplo firefox</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Escolher um programa</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About...</source>
@@ -219,33 +246,6 @@
     <message>
         <source>Deal the next card</source>
         <translation>Mostrar o próximo cartão</translation>
-    </message>
-</context>
-<context>
-    <name>OpenWithDialog</name>
-    <message>
-        <source>Open with</source>
-        <translation>Abrir com</translation>
-    </message>
-    <message>
-        <source>Choose the program you want to use to open:</source>
-        <translation>Escolha o programa que você quer usar para abrir:</translation>
-    </message>
-    <message>
-        <source>&amp;Program:</source>
-        <translation>&amp;Programa:</translation>
-    </message>
-    <message>
-        <source>for example firefox</source>
-        <translation>por exemplo firefox</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>&amp;Procurar...</translation>
-    </message>
-    <message>
-        <source>Choose a program</source>
-        <translation>Escolher um programa</translation>
     </message>
 </context>
 </TS>
