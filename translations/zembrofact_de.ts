@@ -104,10 +104,6 @@
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Öffnet die Webseite des Herstellers in deinem Browser</translation>
     </message>
-    <message>
-        <source>© 2026 Plivaro Learning. All rights reserved.</source>
-        <translation>© 2026 Plivaro Learning. Alle Rechte vorbehalten.</translation>
-    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -104,10 +104,6 @@
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Abre la web del fabricante en tu navegador</translation>
     </message>
-    <message>
-        <source>© 2026 Plivaro Learning. All rights reserved.</source>
-        <translation>© 2026 Plivaro Learning. Reservados los derechos.</translation>
-    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -149,19 +145,19 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Números 0-9</translation>
+        <translation>Rango 0-9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Números 0-12</translation>
+        <translation>Rango 0-12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Números: 0-9</translation>
+        <translation>Rango: 0-9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Números: 0-12</translation>
+        <translation>Rango: 0-12</translation>
     </message>
     <message>
         <source>Correct: 0</source>

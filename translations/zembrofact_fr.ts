@@ -104,10 +104,6 @@
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Ouvre le site web de l&apos;éditeur dans ton navigateur</translation>
     </message>
-    <message>
-        <source>© 2026 Plivaro Learning. All rights reserved.</source>
-        <translation>© 2026 Plivaro Learning. Tous droits réservés.</translation>
-    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -149,19 +145,19 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Nombres 0-9</translation>
+        <translation>Plage 0-9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Nombres 0-12</translation>
+        <translation>Plage 0-12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Nombres&#xa0;: 0-9</translation>
+        <translation>Plage&#xa0;: 0-9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Nombres&#xa0;: 0-12</translation>
+        <translation>Plage&#xa0;: 0-12</translation>
     </message>
     <message>
         <source>Correct: 0</source>

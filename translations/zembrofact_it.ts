@@ -104,16 +104,12 @@
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Apre il sito del produttore nel tuo browser</translation>
     </message>
-    <message>
-        <source>© 2026 Plivaro Learning. All rights reserved.</source>
-        <translation>© 2026 Plivaro Learning. Diritti riservati.</translation>
-    </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Addition</source>
-        <translation>Addizione</translation>
+        <translation>Sommare</translation>
     </message>
     <message>
         <source>plus</source>
@@ -121,7 +117,7 @@
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>Sottrazione</translation>
+        <translation>Sottrarre</translation>
     </message>
     <message>
         <source>minus</source>
@@ -129,7 +125,7 @@
     </message>
     <message>
         <source>multiplication</source>
-        <translation>Moltiplicazione</translation>
+        <translation>Moltiplicare</translation>
     </message>
     <message>
         <source>times</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>Division</source>
-        <translation>Divisione</translation>
+        <translation>Dividere</translation>
     </message>
     <message>
         <source>divided by</source>
@@ -149,19 +145,19 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Numeri 0-9</translation>
+        <translation>Valori 0-9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Numeri 0-12</translation>
+        <translation>Valori 0-12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Numeri: 0-9</translation>
+        <translation>Valori: 0-9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Numeri: 0-12</translation>
+        <translation>Valori: 0-12</translation>
     </message>
     <message>
         <source>Correct: 0</source>

@@ -104,10 +104,6 @@
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Abre o site do fabricante no seu navegador</translation>
     </message>
-    <message>
-        <source>© 2026 Plivaro Learning. All rights reserved.</source>
-        <translation>© 2026 Plivaro Learning. Direitos reservados.</translation>
-    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -149,23 +145,23 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Números 0-9</translation>
+        <translation>Faixa 0-9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Números 0-12</translation>
+        <translation>Faixa 0-12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Números: 0-9</translation>
+        <translation>Faixa: 0-9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Números: 0-12</translation>
+        <translation>Faixa: 0-12</translation>
     </message>
     <message>
         <source>Correct: 0</source>
-        <translation>Certas: 0</translation>
+        <translation>Acertos: 0</translation>
     </message>
     <message>
         <source>Incorrect: 0</source>
@@ -173,7 +169,7 @@
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Acertos: %1</translation>
+        <translation>Certas: %1</translation>
     </message>
     <message>
         <source>Wrong: %1</source>

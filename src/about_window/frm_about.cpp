@@ -236,7 +236,7 @@ void frmAbout::Form_Load() {
     lblTitle->setText(QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
                       Conversion::IntToText(AppInfo::Major) + QStringLiteral(".") +
                       Conversion::IntToText(AppInfo::Revision));
-    lblDescription->setText(tr(Maker::Notice));
+    lblDescription->setText(QString::fromUtf8(Maker::Notice));
 }
 
 void frmAbout::Form_MouseMove() {

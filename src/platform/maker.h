@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QtGlobal>
-
 // Who makes the program, as the About window names it. The one place these texts are written.
 // The address lies under a domain reserved for examples, so it never reaches a real company.
 namespace Maker {
@@ -9,7 +7,5 @@ namespace Maker {
 inline constexpr char WebAddressShort[] = "plivaro.example";
 // Opened by the link and shown as its tooltip.
 inline constexpr char WebAddress[] = "https://plivaro.example/";
-// Translated with the About window's texts.
-inline constexpr char Notice[] =
-    QT_TRANSLATE_NOOP("frmAbout", "© 2026 Plivaro Learning. All rights reserved.");
+inline constexpr char Notice[] = "\u00a9 2026 Plivaro Learning. All rights reserved.";
 } // namespace Maker
