@@ -7,8 +7,8 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 # What building, running and testing need from Debian 12. Trees configured before Ninja was
 # used keep building with make.
-BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev libgl-dev fonts-liberation
-    fonts-dejavu-core fontconfig xdg-utils)
+BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n libgl-dev fonts-liberation fonts-dejavu-core fontconfig xdg-utils)
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself;

@@ -2,8 +2,10 @@
 #include "platform/app_info.h"
 #include "platform/error_path.h"
 #include "platform/resource_images.h"
+#include "platform/translation.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,6 +52,8 @@ int main(int, char *argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
     QApplication::setDesktopFileName(QString::fromLatin1(AppInfo::AppId));
     QApplication::setWindowIcon(ProgramIcon());
+    // The desktop's language where the program has a catalogue for it; English otherwise.
+    Translation::Install(QLocale::system());
 
     frmMain window;
     // An error during start-up has been reported already; there is no window to show.

@@ -135,7 +135,7 @@ void frmAbout::createControls() {
     picIcon->setPalette(logoBack);
     picIcon->setAutoFillBackground(true);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setDefault(true);
 
     lblURL = new LinkLabel(this);
@@ -232,7 +232,7 @@ DesktopShell &frmAbout::shell() const {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About..."));
+    setWindowTitle(tr("About..."));
     lblTitle->setText(QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
                       Conversion::IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
                       Conversion::IntToText(AppInfo::Numbers().revision));

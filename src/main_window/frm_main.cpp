@@ -65,10 +65,14 @@ struct Operation {
     const char *spoken; // how a screen reader reads the operator picture
 };
 const Operation Operations[] = {
-    {"Addition", "A", &modCards::BuildAdditionDeck, "plus"},
-    {"Subtraction", "S", &modCards::BuildSubtractionDeck, "minus"},
-    {"multiplication", "M", &modCards::BuildMultiplicationDeck, "times"},
-    {"Division", "D", &modCards::BuildDivisionDeck, "divided by"},
+    {QT_TRANSLATE_NOOP("frmMain", "Addition"), "A", &modCards::BuildAdditionDeck,
+     QT_TRANSLATE_NOOP("frmMain", "plus")},
+    {QT_TRANSLATE_NOOP("frmMain", "Subtraction"), "S", &modCards::BuildSubtractionDeck,
+     QT_TRANSLATE_NOOP("frmMain", "minus")},
+    {QT_TRANSLATE_NOOP("frmMain", "multiplication"), "M", &modCards::BuildMultiplicationDeck,
+     QT_TRANSLATE_NOOP("frmMain", "times")},
+    {QT_TRANSLATE_NOOP("frmMain", "Division"), "D", &modCards::BuildDivisionDeck,
+     QT_TRANSLATE_NOOP("frmMain", "divided by")},
 };
 
 // Screen readers read a label's text as its name. The hidden answer must not give the
@@ -189,7 +193,7 @@ void frmMain::createControls() {
     client->setAutoFillBackground(true);
 
     // In the order the controls are created by design.
-    cmdNextCard = commandButton(client, "cmdNextCard", QStringLiteral("Next Card"));
+    cmdNextCard = commandButton(client, "cmdNextCard", tr("Next Card"));
     cmdChoice4 = commandButton(client, "cmdChoice4", QStringLiteral("x"));
     cmdChoice3 = commandButton(client, "cmdChoice3", QStringLiteral("x"));
     cmdChoice2 = commandButton(client, "cmdChoice2", QStringLiteral("x"));
@@ -199,7 +203,7 @@ void frmMain::createControls() {
     optOperation = new QButtonGroup(this);
     optOperation->setObjectName(QStringLiteral("optOperation"));
     for (int index = 3; index >= 0; --index) {
-        auto *option = new QRadioButton(QString::fromLatin1(Operations[index].caption), client);
+        auto *option = new QRadioButton(tr(Operations[index].caption), client);
         option->setObjectName(QStringLiteral("optOperation(%1)").arg(index));
         optOperation->addButton(option, index);
     }
@@ -207,14 +211,12 @@ void frmMain::createControls() {
 
     createCard();
 
-    lbllimit = plainLabel(client, "lbllimit", QStringLiteral("Range 0-9"), Qt::AlignHCenter);
+    lbllimit = plainLabel(client, "lbllimit", tr("Range 0-9"), Qt::AlignHCenter);
     lblConfirmation =
         plainLabel(client, "lblConfirmation", QStringLiteral("Label1"), Qt::AlignHCenter);
     lblConfirmation->setVisible(false);
-    lblCorrectCount =
-        plainLabel(client, "lblCorrectCount", QStringLiteral("Correct: 0"), Qt::AlignLeft);
-    lblIncorrectCount =
-        plainLabel(client, "lblIncorrectCount", QStringLiteral("Incorrect: 0"), Qt::AlignLeft);
+    lblCorrectCount = plainLabel(client, "lblCorrectCount", tr("Correct: 0"), Qt::AlignLeft);
+    lblIncorrectCount = plainLabel(client, "lblIncorrectCount", tr("Incorrect: 0"), Qt::AlignLeft);
     // The range is written in the window-text colour, the other labels in the default one.
     QPalette limitPalette = lbllimit->palette();
     limitPalette.setColor(QPalette::WindowText, limitPalette.color(QPalette::Text));
@@ -296,45 +298,46 @@ void frmMain::createCard() {
 }
 
 void frmMain::createActions() {
-    mnuReset = menuItem(this, "mnuReset", QStringLiteral("Reset"), false);
+    mnuReset = menuItem(this, "mnuReset", tr("Reset"), false);
     Seperator1 = separatorItem(this, "Seperator1");
-    mnuExit = menuItem(this, "mnuExit", QStringLiteral("Exit"), false);
-    mnuRandomize = menuItem(this, "mnuRandomize", QStringLiteral("Randomize"), true);
+    mnuExit = menuItem(this, "mnuExit", tr("Exit"), false);
+    mnuRandomize = menuItem(this, "mnuRandomize", tr("Randomize"), true);
     mnuRandomize->setChecked(true);
     seperator2 = separatorItem(this, "seperator2");
-    mnuRange09 = menuItem(this, "mnuRange09", QStringLiteral("Range 0-9"), true);
+    mnuRange09 = menuItem(this, "mnuRange09", tr("Range 0-9"), true);
     mnuRange09->setChecked(true);
-    mnuRange012 = menuItem(this, "mnuRange012", QStringLiteral("Range 0-12"), true);
-    mnuAbout = menuItem(this, "mnuAbout", QStringLiteral("About..."), false);
+    mnuRange012 = menuItem(this, "mnuRange012", tr("Range 0-12"), true);
+    mnuAbout = menuItem(this, "mnuAbout", tr("About..."), false);
 }
 
 void frmMain::createMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile = menuBar()->addMenu(tr("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->addActions({mnuReset, Seperator1, mnuExit});
-    mnuTools = menuBar()->addMenu(QStringLiteral("Tools"));
+    mnuTools = menuBar()->addMenu(tr("Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuTools->addActions({mnuRandomize, seperator2, mnuRange09, mnuRange012});
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->addAction(mnuAbout);
 }
 
 void frmMain::describeControls() {
-    Picture1->setAccessibleDescription(QStringLiteral("The flash card"));
-    lblTopNum->setAccessibleDescription(QStringLiteral("Top number"));
-    lblBottomNum->setAccessibleDescription(QStringLiteral("Bottom number"));
-    lblAnswer->setAccessibleDescription(QStringLiteral("The answer"));
-    pctOperand->setAccessibleDescription(QStringLiteral("Operation"));
-    lblConfirmation->setAccessibleDescription(QStringLiteral("Verdict"));
+    Picture1->setAccessibleDescription(tr("The flash card"));
+    lblTopNum->setAccessibleDescription(tr("Top number"));
+    lblBottomNum->setAccessibleDescription(tr("Bottom number"));
+    lblAnswer->setAccessibleDescription(tr("The answer"));
+    pctOperand->setAccessibleDescription(tr("Operation"));
+    lblConfirmation->setAccessibleDescription(tr("Verdict"));
     for (std::size_t i = 0; i < choices_.size(); ++i)
-        choices_[i]->setAccessibleDescription(QStringLiteral("Answer choice %1 of 4").arg(i + 1));
-    cmdNextCard->setAccessibleDescription(QStringLiteral("Deal the next card"));
+        choices_[i]->setAccessibleDescription(
+            tr("Answer choice %1 of 4").arg(IntToText(std::int64_t(i + 1))));
+    cmdNextCard->setAccessibleDescription(tr("Deal the next card"));
 }
 
 void frmMain::describeCard() {
     const int operation = selectedOperation();
-    const QString spoken = QString::fromLatin1(operation < 0 ? "" : Operations[operation].spoken);
+    const QString spoken = operation < 0 ? QString() : tr(Operations[operation].spoken);
     pctOperand->setAccessibleName(spoken);
     Picture1->setAccessibleName(lblTopNum->text() + u' ' + spoken + u' ' + lblBottomNum->text());
 }
@@ -430,9 +433,9 @@ void frmMain::answerWith(const QPushButton *button) {
     lblConfirmation->setVisible(true);
     const QString chosen = button->text();
     const bool right = CheckAnswer(chosen);
-    lblConfirmation->setText(right ? QStringLiteral("That's correct!")
-                                   : QStringLiteral("Sorry. The correct answer is ") +
-                                         lblAnswer->text() + QStringLiteral(" ."));
+    lblConfirmation->setText(right
+                                 ? tr("That's correct!")
+                                 : tr("Sorry. The correct answer is %1 .").arg(lblAnswer->text()));
     fitVerdict();
     score_.Record(right);
     showScore();
@@ -458,8 +461,8 @@ bool frmMain::CheckAnswer(const QString &chosen) {
 }
 
 void frmMain::showScore() {
-    lblCorrectCount->setText(QStringLiteral("Right: ") + IntToText(score_.RightCount));
-    lblIncorrectCount->setText(QStringLiteral("Wrong: ") + IntToText(score_.WrongCount));
+    lblCorrectCount->setText(tr("Right: %1").arg(IntToText(score_.RightCount)));
+    lblIncorrectCount->setText(tr("Wrong: %1").arg(IntToText(score_.WrongCount)));
 }
 
 void frmMain::mnuReset_Click() {
@@ -507,10 +510,10 @@ void frmMain::selectRange(const QString &caption, bool zeroToNine, std::int16_t 
 }
 
 void frmMain::mnuRange09_Click() {
-    selectRange(QStringLiteral("Range: 0-9"), true, 9);
+    selectRange(tr("Range: 0-9"), true, 9);
 }
 void frmMain::mnuRange012_Click() {
-    selectRange(QStringLiteral("Range: 0-12"), false, 12);
+    selectRange(tr("Range: 0-12"), false, 12);
 }
 
 void frmMain::mnuRandomize_Click() {

@@ -16,7 +16,8 @@ void showAndQuit(const QString &message) {
     std::fprintf(stderr, "%s: %s\n", AppInfo::Title, qUtf8Printable(message));
     if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
         QMessageBox box(QMessageBox::Critical, QString::fromLatin1(AppInfo::Title),
-                        message + QStringLiteral("\n\nThe program will now close."),
+                        message + QStringLiteral("\n\n") +
+                            QCoreApplication::translate("ErrorPath", "The program will now close."),
                         QMessageBox::Ok);
         box.setObjectName(QStringLiteral("errorPathMessage"));
         box.exec();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <utility>
@@ -28,7 +29,7 @@ template <class F> void Guard(F &&f) noexcept {
     } catch (const std::exception &e) {
         Fail(QString::fromUtf8(e.what()));
     } catch (...) {
-        Fail(QStringLiteral("An unknown error occurred."));
+        Fail(QCoreApplication::translate("ErrorPath", "An unknown error occurred."));
     }
 }
 
