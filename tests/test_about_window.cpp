@@ -5,31 +5,35 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+#include <memory>
 
 namespace {
 
-const QString Address = QStringLiteral("https://plivaro.example/");
+const QString Address = QString::fromUtf8(Maker::WebAddress);
 const QString OpenWith = QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL ");
 
-// Answers every request with a chosen code and notes each call, its arguments joined by '|'.
+// Notes each call, its arguments joined by '|', and keeps the answers for the test to give.
 class RecordingShell : public DesktopShell {
 public:
-    int ShellExecute(const QString &operation, const QString &file, const QString &parameters,
-                     const QString &directory, int showCommand) override {
+    void ShellExecute(const QString &operation, const QString &file, const QString &parameters,
+                      const QString &directory, int showCommand, Answer answer) override {
         calls << QStringList{operation, file, parameters, directory, QString::number(showCommand)}
                      .join('|');
-        return answer;
+        answers << answer;
     }
-    void RunCommandLine(const QString &commandLine, int windowStyle) override {
+    QString RunCommandLine(const QString &commandLine, int windowStyle) override {
         calls << commandLine + '|' + QString::number(windowStyle);
+        return notStarted;
     }
-    int answer = Started;
     QStringList calls;
+    QList<Answer> answers;
+    QString notStarted;
 };
 
 // Runs about.exec() and calls drive() once the window shows; false if drive() left it open.
@@ -71,15 +75,15 @@ class TestAboutWindow : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        ErrorPath::SetReporter([this](const QString &message) { errors.append(message); });
+        ErrorPath::SetReporter([](const QString &message) { QFAIL(qPrintable(message)); });
         DesktopShell::SetDefaultForTesting(&shell);
+        owner.setObjectName(QStringLiteral("owner"));
         owner.setGeometry(100, 80, 640, 480);
         connect(&ownerButton, &QPushButton::clicked, this, [this] { ++ownerClicks; });
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
     }
     void init() { shell = RecordingShell(); }
-    void cleanup() { QCOMPARE(errors, QStringList()); }
 
     void controls_data() {
         QTest::addColumn<QRect>("geometry");
@@ -87,7 +91,7 @@ private Q_SLOTS:
         QTest::newRow("frmAbout") << QRect(0, 0, 382, 209) << "About...";
         QTest::newRow("picIcon") << QRect(0, 6, 258, 45) << "";
         QTest::newRow("cmdOK") << QRect(307, 173, 60, 25) << "OK";
-        QTest::newRow("lblURL") << QRect(16, 60, 113, 17) << "plivaro.example";
+        QTest::newRow("lblURL") << QRect(16, 60, 113, 17) << Maker::WebAddressShort;
         QTest::newRow("lblDescription") << QRect(8, 184, 281, 21) << Maker::Notice;
         QTest::newRow("lblTitle") << QRect(2, 112, 375, 28) << "Zembrofact v1.0";
         QTest::newRow("Line1") << QRect(4, 55, 371, 2) << "";
@@ -112,6 +116,9 @@ private Q_SLOTS:
         QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(link->cursor().hotSpot(), QPoint(12, 9));
         QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
+        // One pointer for every opening: each made afresh would stay with the display.
+        const QCursor again = frmAbout().findChild<QLabel *>(QStringLiteral("lblURL"))->cursor();
+        QCOMPARE(again.pixmap().cacheKey(), link->cursor().pixmap().cacheKey());
     }
 
     // One showing as the user meets it: centred and modal over its owner, which takes no input
@@ -189,36 +196,70 @@ private Q_SLOTS:
         QCOMPARE(linkLook(about), look);
     }
 
-    // The fallback follows only the answer 31, with the target appended as it is.
-    void runShellExecute_data() {
+    // The answer decides: 31 runs the fallback with the target appended as it is, another
+    // failure is told, success is silent. Told over the window, or its owner once it is gone.
+    void answers_data() {
         QTest::addColumn<QVariant>("file");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("fallback");
+        QTest::addColumn<bool>("windowGone");
+        QTest::addColumn<QString>("notStarted");
+        QTest::addColumn<QStringList>("expected"); // the calls after the request, then messages
         const QString blanks = QStringLiteral("/home/pupil/My Cards/times \"table\".txt");
-        QTest::newRow("no program (31)") << QVariant(Address) << 31 << OpenWith + Address + "|1";
+        const QString openWith = OpenWith + Address + "|1";
+        const QString web = "notOpened: The web page could not be opened: ";
+        QTest::newRow("no program (31)")
+            << QVariant(Address) << 31 << false << "" << QStringList{openWith};
         QTest::newRow("blanks, unquoted (31)")
-            << QVariant(blanks) << 31 << OpenWith + blanks + "|1";
-        QTest::newRow("number as its digits (31)") << QVariant(7) << 31 << OpenWith + "7|1";
-        for (int answer : {42, 0, 2, 30, 32})
-            QTest::addRow("answer %d", answer) << QVariant(Address) << answer << QString();
+            << QVariant(blanks) << 31 << false << "" << QStringList{OpenWith + blanks + "|1"};
+        QTest::newRow("number as its digits (31)")
+            << QVariant(7) << 31 << false << "" << QStringList{OpenWith + "7|1"};
+        QTest::newRow("Open with, window gone, program not started")
+            << QVariant(Address) << 31 << true << "zf-x"
+            << QStringList{openWith, "programNotStarted: The program \"zf-x\" could not be "
+                                     "started. over owner"};
+        for (int answer : {42, 33})
+            QTest::addRow("handed on (%d)", answer)
+                << QVariant(Address) << answer << false << "" << QStringList();
+        QTest::newRow("no helper (32)")
+            << QVariant(Address) << 32 << false << ""
+            << QStringList{web + "no program for opening web pages was found on this computer. "
+                                 "over frmAbout"};
+        QTest::newRow("file not found (2)")
+            << QVariant(blanks) << 2 << false << ""
+            << QStringList{"notOpened: The file could not be opened: it could not be found. "
+                           "over frmAbout"};
+        QTest::newRow("failure, window gone (0)")
+            << QVariant(Address) << 0 << true << ""
+            << QStringList{web + "the web browser ran into a problem. over owner"};
     }
-    void runShellExecute() {
+    void answers() {
         QFETCH(QVariant, file);
         QFETCH(int, answer);
-        QFETCH(QString, fallback);
-        shell.answer = answer;
-        frmAbout about;
-        about.RunShellExecute(QStringLiteral("Open"), file, QVariant(0), QVariant(0), 1);
-        QStringList calls{"Open|" + file.toString() + "|0|0|1"};
-        if (!fallback.isEmpty())
-            calls << fallback;
-        QCOMPARE(shell.calls, calls);
+        QFETCH(bool, windowGone);
+        QFETCH(QString, notStarted);
+        QFETCH(QStringList, expected);
+        shell.notStarted = notStarted;
+        auto about = std::make_unique<frmAbout>(&owner);
+        about->RunShellExecute(QStringLiteral("Open"), file, QVariant(0), QVariant(0), 1);
+        QCOMPARE(shell.calls, QStringList{"Open|" + file.toString() + "|0|0|1"});
+        QCOMPARE(shell.answers.size(), 1);
+        if (windowGone)
+            about.reset();
+        shell.calls.clear();
+        shell.answers.takeFirst()(answer);
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible()) {
+                shell.calls << box->objectName() + ": " + box->text() + " over " +
+                                   box->parentWidget()->objectName();
+                box->close();
+            }
+        }
+        QCOMPARE(shell.calls, expected);
     }
 
 private:
     enum : int { ClickOK = -1, CloseButton = -2 };
     RecordingShell shell;
-    QStringList errors;
     QWidget owner;
     QPushButton ownerButton{QStringLiteral("Next Card"), &owner};
     int ownerClicks = 0;
