@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QUrl>
@@ -143,11 +144,10 @@ void frmAbout::createControls() {
 
     setWindowIcon(aboutIcon());
 
+    // The white surface is painted (paintEvent) rather than set in the window's palette: OK
+    // would take a new palette with every window, and the style keeps its drawings of a button
+    // per palette, so each opening would leave a set of them behind.
     const QPalette desktop = QGuiApplication::palette();
-    QPalette surface = palette();
-    surface.setColor(QPalette::Window, Qt::white);
-    setPalette(surface);
-    setAutoFillBackground(true);
 
     picIcon = new QLabel(this);
     picIcon->setPixmap(LoadResourcePixmap(QStringLiteral(":/about_logo.png")));
@@ -236,6 +236,10 @@ void frmAbout::wireControls() {
 void frmAbout::mouseMoveEvent(QMouseEvent *event) {
     event->accept();
     ErrorPath::Guard([this] { Form_MouseMove(); });
+}
+
+void frmAbout::paintEvent(QPaintEvent *event) {
+    QPainter(this).fillRect(event->rect(), Qt::white);
 }
 
 void frmAbout::keyPressEvent(QKeyEvent *event) {
