@@ -40,19 +40,16 @@ struct ModalUser {
     QTimer timer;
 };
 
-// A desktop of its own for the real xdg-open: a home in a temporary folder, the session's
-// desktop, and no browser of this machine: only a stand-in that notes its arguments and exits
-// with `browser`, registered for web addresses unless browser is NoBrowser. The desktop's own
-// opener is the real one where this machine has it, else a stand-in that starts the registered
-// program. A stand-in xdg-open running `xdgOpen` may take the place of the real one.
+// A desktop in a temporary home for the real xdg-open (or a stand-in running `xdgOpen`): the
+// session's own opener, real or a stand-in, and as browser only a stand-in that notes its
+// arguments and exits with `browser`, registered unless browser is NoBrowser.
 class Desktop {
 public:
     enum : int { NoBrowser = -1 };
 
     explicit Desktop(int browser, const QString &session = {}, const QString &xdgOpen = {}) {
         static const QString systemPath = qEnvironmentVariable("PATH");
-        QDir().mkpath(path("data/applications"));
-        QDir().mkpath(path("bin"));
+        QDir().mkpath(path("data/applications")), QDir().mkpath(path("bin"));
         write(standIn(), QStringLiteral("printf '%s\\n' \"$#\" \"$@\" >>'%1'; exit %2")
                              .arg(path("received"))
                              .arg(std::max(browser, 0)));
@@ -74,19 +71,16 @@ public:
                   "\"$1\"");
         if (!xdgOpen.isEmpty() && xdgOpen != "none")
             write(path("bin/xdg-open"), xdgOpen);
-        const QString environment[][2] = {
-            {"PATH", path("bin") + (xdgOpen == "none" ? "" : ":" + systemPath)},
-            {"HOME", dir_.path()},
-            {"XDG_CONFIG_HOME", dir_.path()},
-            {"XDG_DATA_HOME", path("data")},
-            {"XDG_CONFIG_DIRS", path("none")},
-            {"XDG_DATA_DIRS", path("none")},
-            {"XDG_CURRENT_DESKTOP", session.isEmpty() ? "X-Generic" : session},
-            {"KDE_SESSION_VERSION", "5"},
-            {"DISPLAY", ":97"},
-            {"BROWSER", ":"}}; // no browser, so xdg-open tries none of the well-known ones
-        for (const auto &[name, value] : environment)
-            qputenv(name.toLatin1(), QFile::encodeName(value));
+        // BROWSER: none, so xdg-open tries none of the well-known browsers of this machine.
+        const QString environment = "PATH=%1 HOME=%2 XDG_CONFIG_HOME=%2 XDG_DATA_HOME=%2/data "
+                                    "XDG_CONFIG_DIRS=%2/none XDG_DATA_DIRS=%2/none DISPLAY=:97 "
+                                    "XDG_CURRENT_DESKTOP=%3 KDE_SESSION_VERSION=5 BROWSER=:";
+        for (const QString &pair :
+             environment
+                 .arg(path("bin") + (xdgOpen == "none" ? "" : ":" + systemPath), path(""),
+                      session.isEmpty() ? "X-Generic" : session)
+                 .split(' '))
+            qputenv(pair.section('=', 0, 0).toLatin1(), QFile::encodeName(pair.section('=', 1)));
     }
 
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -122,11 +116,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
     }
 
-    // Two clicks are two requests and two answers, on every desktop. The program that opens
-    // the target gets it whole as its one argument, and nothing of it runs as a command.
-    // Without a registered program the user is offered Open with; faults are told plainly.
-    // The window takes input at once, even while xdg-open waits for the browser, and the
-    // answers still come when it has been closed right after the clicks.
+    // Two clicks, two answers, on every desktop: the target reaches the program whole and runs
+    // nothing; no program means Open with; faults are told. The window takes input at once.
     void link_data() {
         QTest::addColumn<QString>("session");
         QTest::addColumn<QString>("xdgOpen"); // a stand-in's script, "none", or the real one
