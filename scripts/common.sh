@@ -9,7 +9,9 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 # used keep building with make.
 BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n libgl-dev fonts-liberation fonts-dejavu-core fontconfig xdg-utils)
-TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian)
+# xvfb, xauth and the xcb plugin: some tests run on a real X display.
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian xvfb xauth
+    qt6-qpa-plugins)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself;
 # otherwise it prints the one command to run and fails. One dpkg-query for all of them: this

@@ -12,12 +12,17 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 #include <QVariant>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -65,6 +70,31 @@ QAccessibleInterface *linkAccessible(const QString &className, QObject *object) 
     return nullptr;
 }
 
+// The window icon and the hand pointer are made once for the whole program: the display
+// connection keeps what it is handed for a pointer made from a picture, so one made per
+// opening would stay behind after every window.
+const QIcon &aboutIcon() {
+    static QIcon *icon = nullptr;
+    if (!icon) {
+        icon = new QIcon;
+        icon->addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_32.png")));
+        icon->addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_16.png")));
+        qAddPostRoutine([] { delete std::exchange(icon, nullptr); });
+    }
+    return *icon;
+}
+
+const QCursor &handCursor() {
+    static QCursor *cursor = nullptr;
+    if (!cursor) {
+        const QPixmap hand = LoadResourcePixmap(QStringLiteral(":/hand_cursor.png"));
+        cursor =
+            new QCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 9));
+        qAddPostRoutine([] { delete std::exchange(cursor, nullptr); });
+    }
+    return *cursor;
+}
+
 } // namespace
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
@@ -99,10 +129,6 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 frmAbout::frmAbout(QWidget *owner, DesktopShell *shell) : QDialog(owner), shell_(shell) {
-    // The desktop shell lies below the windows and asks the user nothing of its own making:
-    // the About window, its one user, hands it the Open with dialog.
-    XdgDesktopShell::Instance().SetProgramChooser(&OpenWithDialog::ChooseProgram);
-
     createControls();
     wireControls();
     ErrorPath::Guard([this] { Form_Load(); });
@@ -116,16 +142,12 @@ void frmAbout::createControls() {
     setFixedSize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight));
     setMouseTracking(true);
 
-    QIcon icon;
-    icon.addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_32.png")));
-    icon.addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_16.png")));
-    setWindowIcon(icon);
+    setWindowIcon(aboutIcon());
 
+    // The white surface is painted (paintEvent) rather than set in the window's palette: OK
+    // would take a new palette with every window, and the style keeps its drawings of a button
+    // per palette, so each opening would leave a set of them behind.
     const QPalette desktop = QGuiApplication::palette();
-    QPalette surface = palette();
-    surface.setColor(QPalette::Window, Qt::white);
-    setPalette(surface);
-    setAutoFillBackground(true);
 
     picIcon = new QLabel(this);
     picIcon->setPixmap(LoadResourcePixmap(QStringLiteral(":/about_logo.png")));
@@ -145,8 +167,7 @@ void frmAbout::createControls() {
     lblURL->setToolTip(QString::fromUtf8(Maker::WebAddress));
     lblURL->setAccessibleName(QString::fromUtf8(Maker::WebAddressShort));
     lblURL->setAccessibleDescription(tr("Opens the maker's web site in your web browser"));
-    const QPixmap hand = LoadResourcePixmap(QStringLiteral(":/hand_cursor.png"));
-    lblURL->setCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 9));
+    lblURL->setCursor(handCursor());
     QPalette linkColours = lblURL->palette();
     linkColours.setColor(QPalette::WindowText, desktop.color(QPalette::ButtonText));
     lblURL->setPalette(linkColours);
@@ -217,6 +238,10 @@ void frmAbout::mouseMoveEvent(QMouseEvent *event) {
     ErrorPath::Guard([this] { Form_MouseMove(); });
 }
 
+void frmAbout::paintEvent(QPaintEvent *event) {
+    QPainter(this).fillRect(event->rect(), Qt::white);
+}
+
 void frmAbout::keyPressEvent(QKeyEvent *event) {
     // OK is the cancel button too: Escape presses it, like Enter does as the default button.
     if (event->key() == Qt::Key_Escape) {
@@ -274,8 +299,74 @@ void frmAbout::RunShellExecute(const QString &sTopic, const QVariant &sFile,
     const QString parameters = textOf(sParams);
     const QString file = textOf(sFile);
 
-    const int result = shell().ShellExecute(sTopic, file, parameters, directory, showCommand);
+    // The answer may come after this window is gone: it is then told over the window that
+    // opened this one.
+    DesktopShell *const shell = &this->shell();
+    const QPointer<QWidget> window = this, owner = parentWidget();
+    shell->ShellExecute(
+        sTopic, file, parameters, directory, showCommand, [shell, file, window, owner](int result) {
+            ErrorPath::Guard([&] { ShellAnswered(*shell, file, result, window ? window : owner); });
+        });
+}
 
-    if (result == DesktopShell::NoAssociation)
-        shell().RunCommandLine(DesktopShell::OpenWithCommand + file, DesktopShell::ShowNormal);
+void frmAbout::ShellAnswered(DesktopShell &shell, const QString &file, int result,
+                             const QPointer<QWidget> &over) {
+    if (result > DesktopShell::HelperNotFound)
+        return;
+    if (result != DesktopShell::NoAssociation)
+        return reportNotOpened(file, result, over);
+
+    XdgDesktopShell::Instance().SetProgramChooser(
+        [over](const QString &target) { return OpenWithDialog::ChooseProgram(target, over); });
+    const QString notStarted =
+        shell.RunCommandLine(DesktopShell::OpenWithCommand + file, DesktopShell::ShowNormal);
+    if (!notStarted.isEmpty())
+        tell(over, "programNotStarted",
+             tr("The program \"%1\" could not be started.").arg(notStarted),
+             tr("Check that the program is installed and that its name is spelled correctly, "
+                "then try again."));
+}
+
+// Says in everyday words why target did not open.
+void frmAbout::reportNotOpened(const QString &target, int result, QWidget *over) {
+    const QString scheme = QUrl(target).scheme();
+    const bool webPage =
+        scheme.size() > 1 && scheme.compare(QLatin1String("file"), Qt::CaseInsensitive) != 0;
+    QString reason;
+    switch (result) {
+    case DesktopShell::HelperNotFound:
+        reason = webPage ? tr("no program for opening web pages was found on this computer.")
+                         : tr("no program for opening files was found on this computer.");
+        break;
+    case DesktopShell::BadFormat:
+        reason = tr("the computer did not understand where to find it.");
+        break;
+    case DesktopShell::FileNotFound:
+        reason = tr("it could not be found.");
+        break;
+    case DesktopShell::AccessDenied:
+        reason = tr("you are not allowed to open it.");
+        break;
+    default:
+        reason = webPage ? tr("the web browser ran into a problem.")
+                         : tr("the program for it ran into a problem.");
+        break;
+    }
+    tell(over, "notOpened",
+         (webPage ? tr("The web page could not be opened: %1")
+                  : tr("The file could not be opened: %1"))
+             .arg(reason));
+}
+
+// A warning over the given window that does not hold up the program: it closes itself.
+void frmAbout::tell(QWidget *over, const char *objectName, const QString &text,
+                    const QString &advice) {
+    auto *box = new QMessageBox(QMessageBox::Warning, QString::fromLatin1(AppInfo::Title), text,
+                                QMessageBox::Ok, over);
+    box->setObjectName(QLatin1String(objectName));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(advice);
+    box->show();
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QPointer>
 
 class DesktopShell;
 class QPushButton;
@@ -35,7 +36,9 @@ private:
 // The link has two looks. A mouse move over the link highlights it (navy, underlined); a move
 // over the window's own surface, which includes the rule Line1, puts it back. The other controls
 // keep their moves from the window, so passing from the link onto them keeps the highlight.
-// A click on the link hands the maker's address to the desktop shell.
+// A click on the link hands the maker's address to the desktop shell and the window takes input
+// again at once. When the shell answers, the window tells the user what came of it: a program
+// to choose when the desktop has none for the address, a message when opening it failed.
 class frmAbout : public QDialog {
     Q_OBJECT
 
@@ -43,14 +46,16 @@ public:
     // shell: where the link's requests go; nullptr for the desktop's own.
     explicit frmAbout(QWidget *owner = nullptr, DesktopShell *shell = nullptr);
 
-    // Asks the shell to carry out sTopic on sFile; when the shell has no program for it, offers
-    // the Open with dialog. A value with no text form raises a RuntimeError.
+    // Asks the shell to carry out sTopic on sFile and returns. When the shell answers that it has
+    // no program for sFile, offers the Open with dialog; when it answers another failure, says
+    // so. A value with no text form raises a RuntimeError.
     void RunShellExecute(const QString &sTopic, const QVariant &sFile, const QVariant &sParams,
                          const QVariant &sDirectory, int nShowCmd);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void createControls();
@@ -63,6 +68,12 @@ private:
     void cmdOK_Click();
 
     DesktopShell &shell() const;
+    // Deals with the shell's answer to a request for file, over the given window.
+    static void ShellAnswered(DesktopShell &shell, const QString &file, int result,
+                              const QPointer<QWidget> &over);
+    static void reportNotOpened(const QString &target, int result, QWidget *over);
+    static void tell(QWidget *over, const char *objectName, const QString &text,
+                     const QString &advice = {});
 
     QLabel *picIcon = nullptr;
     QPushButton *cmdOK = nullptr;

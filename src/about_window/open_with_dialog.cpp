@@ -73,11 +73,12 @@ QString OpenWithDialog::program() const {
     return txtProgram->text().trimmed();
 }
 
-QString OpenWithDialog::ChooseProgram(const QString &target) {
-    QWidget *front = QApplication::activeModalWidget();
-    if (!front)
-        front = QApplication::activeWindow();
-    OpenWithDialog dialog(target, front);
+QString OpenWithDialog::ChooseProgram(const QString &target, QWidget *over) {
+    if (!over)
+        over = QApplication::activeModalWidget();
+    if (!over)
+        over = QApplication::activeWindow();
+    OpenWithDialog dialog(target, over);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.program();

@@ -1,15 +1,10 @@
 #include "platform/desktop_shell.h"
 
-#include "platform/app_info.h"
-
-#include <QApplication>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
 #include <QUrl>
-#include <memory>
 
 namespace {
 
@@ -39,65 +34,40 @@ int resultOfExit(QProcess::ExitStatus status, int exitCode) {
     }
 }
 
-// Whatever window is in front, so that the message stays over the window that asked.
-QWidget *frontWindow() {
-    if (QWidget *modal = QApplication::activeModalWidget())
-        return modal;
-    return QApplication::activeWindow();
+// Answers from the event loop, as a request handed on would, never from within the request.
+void answerLater(const DesktopShell::Answer &answer, int result) {
+    QTimer::singleShot(0, QCoreApplication::instance(), [answer, result] { answer(result); });
 }
 
-QString tr(const char *text) {
-    return QApplication::translate("DesktopShell", text);
+// The scheme of a web address, such as "https"; empty for a local file.
+QString webScheme(const QString &target) {
+    const QString scheme = QUrl(target).scheme().toLower();
+    return scheme.size() > 1 && scheme != QLatin1String("file") ? scheme : QString();
 }
 
-void tell(const char *objectName, const QString &text, const QString &advice = {}) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(AppInfo::Title), text,
-                    QMessageBox::Ok, frontWindow());
-    box.setObjectName(QLatin1String(objectName));
-    box.setTextFormat(Qt::PlainText);
-    box.setInformativeText(advice);
-    box.exec();
-}
-
-void reportNotStarted(const QString &program) {
-    tell("programNotStarted", tr("The program \"%1\" could not be started.").arg(program),
-         tr("Check that the program is installed and that its name is spelled correctly, "
-            "then try again."));
-}
-
-// Says in everyday words why target did not open; result is what ShellExecute() answers.
-void reportNotOpened(const QString &target, int result) {
-    const QString scheme = QUrl(target).scheme();
-    const bool webPage =
-        scheme.size() > 1 && scheme.compare(QLatin1String("file"), Qt::CaseInsensitive) != 0;
-    QString reason;
-    switch (result) {
-    case DesktopShell::HelperNotFound:
-        reason = webPage ? tr("no program for opening web pages was found on this computer.")
-                         : tr("no program for opening files was found on this computer.");
-        break;
-    case DesktopShell::BadFormat:
-        reason = tr("the computer did not understand where to find it.");
-        break;
-    case DesktopShell::FileNotFound:
-        reason = tr("it could not be found.");
-        break;
-    case DesktopShell::AccessDenied:
-        reason = tr("you are not allowed to open it.");
-        break;
-    default:
-        reason = webPage ? tr("the web browser ran into a problem.")
-                         : tr("the program for it ran into a problem.");
-        break;
-    }
-    tell("notOpened", (webPage ? tr("The web page could not be opened: %1")
-                               : tr("The file could not be opened: %1"))
-                          .arg(reason));
-}
-
-void startDetached(const QString &program, const QStringList &arguments) {
-    if (program.isEmpty() || !QProcess::startDetached(program, arguments))
-        reportNotStarted(program);
+// xdg-open failed with result for a web address of scheme. When the desktop has no default
+// program for the scheme, its own opener (gio, kde-open, exo-open) had none to start, whatever
+// status it chose to say so with: that is NoAssociation.
+void askDefaultProgram(const QString &scheme, const DesktopShell::Answer &answer, int result) {
+    auto *query = new QProcess;
+    query->setProgram(QStringLiteral("xdg-mime"));
+    query->setArguments(
+        {QStringLiteral("query"), QStringLiteral("default"), "x-scheme-handler/" + scheme});
+    query->setStandardInputFile(QProcess::nullDevice());
+    query->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(query, &QProcess::errorOccurred, query,
+                     [query, answer, result](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         answerLater(answer, result);
+                         query->deleteLater();
+                     });
+    QObject::connect(query, &QProcess::finished, query, [query, answer, result] {
+        const bool none = query->readAllStandardOutput().trimmed().isEmpty();
+        answer(none ? int(DesktopShell::NoAssociation) : result);
+        query->deleteLater();
+    });
+    query->start();
 }
 
 } // namespace
@@ -117,20 +87,21 @@ XdgDesktopShell &XdgDesktopShell::Instance() {
     return shell;
 }
 
-int XdgDesktopShell::ShellExecute(const QString &operation, const QString &file,
-                                  const QString &parameters, const QString &directory,
-                                  int showCommand) {
+void XdgDesktopShell::ShellExecute(const QString &operation, const QString &file,
+                                   const QString &parameters, const QString &directory,
+                                   int showCommand, Answer answer) {
     Q_UNUSED(parameters)
     Q_UNUSED(showCommand)
     if (!operation.isEmpty() && operation.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
-        return AssociationIncomplete;
+        return answerLater(answer, AssociationIncomplete);
     if (file.isEmpty())
-        return FileNotFound;
-
+        return answerLater(answer, FileNotFound);
     if (!isUnset(directory) && !QFileInfo(directory).isDir())
-        return PathNotFound;
+        return answerLater(answer, PathNotFound);
 
-    auto process = std::make_unique<QProcess>();
+    // Lives until xdg-open ends, even past the window that asked. A program that quits first
+    // leaves xdg-open, and the browser it waits for, running.
+    auto *process = new QProcess;
     if (!isUnset(directory))
         process->setWorkingDirectory(directory);
     process->setProgram(QStringLiteral("xdg-open"));
@@ -140,56 +111,52 @@ int XdgDesktopShell::ShellExecute(const QString &operation, const QString &file,
     // No pipes: a chatty browser must never block on output nobody reads.
     process->setProcessChannelMode(QProcess::ForwardedChannels);
 
+    // Either xdg-open cannot be started, or it ends: one answer either way. The process goes
+    // once the answer is dealt with, which may hold a dialog of its own.
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, answer](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         // Qt may say so from within start(); the answer still
+                         // comes from the event loop.
+                         answerLater(answer, HelperNotFound);
+                         process->deleteLater();
+                     });
+    const QString scheme = webScheme(file);
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, answer, scheme](int exitCode, QProcess::ExitStatus status) {
+                         const int result = resultOfExit(status, exitCode);
+                         if (result == Started || result == NoAssociation || scheme.isEmpty())
+                             answer(result);
+                         else
+                             askDefaultProgram(scheme, answer, result);
+                         process->deleteLater();
+                     });
     process->start();
-    if (!process->waitForStarted(WaitBoundMs)) {
-        reportNotOpened(file, HelperNotFound);
-        return HelperNotFound;
-    }
-
-    // Waits without taking user input, so the caller's handler still runs to its end before
-    // the next click, while the windows go on painting.
-    if (process->state() != QProcess::NotRunning) {
-        QEventLoop loop;
-        QTimer bound;
-        bound.setSingleShot(true);
-        QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
-        QObject::connect(process.get(), &QProcess::finished, &loop, &QEventLoop::quit);
-        bound.start(WaitBoundMs);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-
-    if (process->state() != QProcess::NotRunning) {
-        // The browser is still running: xdg-open must not be killed with it when the call
-        // returns, so the process object lets go and deletes itself once xdg-open ends.
-        QProcess *running = process.release();
-        QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
-        return Started;
-    }
-    const int result = resultOfExit(process->exitStatus(), process->exitCode());
-    // No program for the target is the caller's to handle, by offering Open with.
-    if (result != Started && result != NoAssociation)
-        reportNotOpened(file, result);
-    return result;
 }
 
-void XdgDesktopShell::RunCommandLine(const QString &commandLine, int windowStyle) {
+QString XdgDesktopShell::RunCommandLine(const QString &commandLine, int windowStyle) {
     Q_UNUSED(windowStyle)
+    QString program;
+    QStringList arguments;
     const QLatin1String openWith = OpenWithCommand;
     if (commandLine.startsWith(openWith)) {
         const QString target = commandLine.mid(openWith.size());
-        if (!chooseProgram_) {
-            reportNotStarted(QApplication::translate("DesktopShell", "Open with"));
-            return;
-        }
-        const QString program = chooseProgram_(target);
-        if (!program.isEmpty())
-            startDetached(program, {target});
-        return;
+        if (!chooseProgram_)
+            return QCoreApplication::translate("DesktopShell", "Open with");
+        // A copy: the dialog may run while another answer hands in a chooser of its own.
+        const ProgramChooser choose = chooseProgram_;
+        program = choose(target);
+        if (program.isEmpty())
+            return {};
+        arguments = QStringList{target};
+    } else {
+        arguments = QProcess::splitCommand(commandLine);
+        if (arguments.isEmpty())
+            return {};
+        program = arguments.takeFirst();
     }
-
-    QStringList arguments = QProcess::splitCommand(commandLine);
-    if (arguments.isEmpty())
-        return;
-    const QString program = arguments.takeFirst();
-    startDetached(program, arguments);
+    if (!QProcess::startDetached(program, arguments))
+        return program;
+    return {};
 }

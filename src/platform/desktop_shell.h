@@ -6,10 +6,12 @@
 // What the program asks of the desktop: open a document or web address with the program the
 // desktop associates with it, and run a command line. The About window's link is the one user;
 // tests put a recording shell in place of the real one.
+//
+// The shell only reports what happened; what the user is told about it is the caller's affair.
 class DesktopShell {
 public:
-    // ShellExecute() answers with one of these. Above 32 means the target was handed on;
-    // NoAssociation is the one answer a caller acts on, by offering the Open with dialog.
+    // The answers to ShellExecute(). Above 32 means the target was handed on; NoAssociation
+    // is the one answer a caller acts on, by offering the Open with dialog.
     enum Result : int {
         OutOfResources = 0,
         FileNotFound = 2,
@@ -27,13 +29,19 @@ public:
     // should open the target that follows it.
     static constexpr QLatin1String OpenWithCommand{"rundll32.exe shell32.dll,OpenAs_RunDLL "};
 
+    // Receives the answer to one request, exactly once.
+    using Answer = std::function<void(int result)>;
+
     virtual ~DesktopShell() = default;
 
-    virtual int ShellExecute(const QString &operation, const QString &file,
-                             const QString &parameters, const QString &directory,
-                             int showCommand) = 0;
-    // Starts the command and does not wait for it.
-    virtual void RunCommandLine(const QString &commandLine, int windowStyle) = 0;
+    // Hands the request on and returns at once, without waiting for the desktop; answer is
+    // called from the event loop once the desktop has dealt with the request, however late.
+    virtual void ShellExecute(const QString &operation, const QString &file,
+                              const QString &parameters, const QString &directory, int showCommand,
+                              Answer answer) = 0;
+    // Starts the command and does not wait for it. Answers the name of the program that could
+    // not be started; empty when it started, or when there was nothing to start.
+    virtual QString RunCommandLine(const QString &commandLine, int windowStyle) = 0;
 
     // The desktop's own shell, unless a test has put another in its place.
     static DesktopShell &Default();
@@ -54,21 +62,18 @@ public:
 //   against which a relative file name is resolved.
 // - show command / window style: the started program's windows are its own affair here.
 //
-// When the opening itself fails (xdg-open missing or failing, the program it starts failing)
-// or a program cannot be started, the shell tells the user in a message box and answers as
-// usual: callers ignore those answers, and nothing goes to the error path.
+// The answer comes when xdg-open ends. In a bare session that is when the browser it started
+// ends; on GNOME, KDE or Xfce it is as soon as the desktop has handed the address on. When
+// xdg-open fails and the desktop knows no default program for the address's scheme
+// (xdg-mime), the answer is NoAssociation: the desktop's own opener has no program to offer.
 class XdgDesktopShell : public DesktopShell {
 public:
     // Asks the user which program should open target; empty when the user cancels.
     using ProgramChooser = std::function<QString(const QString &target)>;
 
-    // How long ShellExecute() waits for xdg-open. In a bare session xdg-open waits for the
-    // browser it starts; a browser still running after this counts as started.
-    static constexpr int WaitBoundMs = 3000;
-
-    int ShellExecute(const QString &operation, const QString &file, const QString &parameters,
-                     const QString &directory, int showCommand) override;
-    void RunCommandLine(const QString &commandLine, int windowStyle) override;
+    void ShellExecute(const QString &operation, const QString &file, const QString &parameters,
+                      const QString &directory, int showCommand, Answer answer) override;
+    QString RunCommandLine(const QString &commandLine, int windowStyle) override;
 
     // The shell sits below the windows and asks the user nothing of its own making; the
     // windows hand it the Open with dialog.

@@ -1,11 +1,14 @@
 #pragma once
 
-// Who makes the program, as the About window names it. The one place these texts are written.
-// The address lies under a domain reserved for examples, so it never reaches a real company.
+#include "platform/app_info.h"
+
+// Who makes the program, as the About window names it. The web address is the project's
+// homepage, written once in the top-level CMakeLists.txt; the package and the metainfo give
+// the same. It lies under a domain reserved for examples, so it never reaches a real company.
 namespace Maker {
 // Shown as the link's caption: no scheme.
-inline constexpr char WebAddressShort[] = "plivaro.example";
+inline constexpr const auto &WebAddressShort = AppInfo::HomePageHost;
 // Opened by the link and shown as its tooltip.
-inline constexpr char WebAddress[] = "https://plivaro.example/";
+inline constexpr const auto &WebAddress = AppInfo::HomePage;
 inline constexpr char Notice[] = "\u00a9 2026 Plivaro Learning. All rights reserved.";
 } // namespace Maker
