@@ -7,50 +7,6 @@
         <source>Open with</source>
         <translation>Öffnen mit</translation>
     </message>
-    <message>
-        <source>The program &quot;%1&quot; could not be started.</source>
-        <translation>Das Programm „%1“ konnte nicht gestartet werden.</translation>
-    </message>
-    <message>
-        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Prüfe, ob das Programm installiert und sein Name richtig geschrieben ist, und versuche es dann noch einmal.</translation>
-    </message>
-    <message>
-        <source>no program for opening web pages was found on this computer.</source>
-        <translation>Auf diesem Computer wurde kein Programm zum Öffnen von Webseiten gefunden.</translation>
-    </message>
-    <message>
-        <source>no program for opening files was found on this computer.</source>
-        <translation>Auf diesem Computer wurde kein Programm zum Öffnen von Dateien gefunden.</translation>
-    </message>
-    <message>
-        <source>the computer did not understand where to find it.</source>
-        <translation>Der Computer hat nicht verstanden, wo er sie finden soll.</translation>
-    </message>
-    <message>
-        <source>it could not be found.</source>
-        <translation>Sie wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>you are not allowed to open it.</source>
-        <translation>Du darfst sie nicht öffnen.</translation>
-    </message>
-    <message>
-        <source>the web browser ran into a problem.</source>
-        <translation>Der Webbrowser hatte ein Problem.</translation>
-    </message>
-    <message>
-        <source>the program for it ran into a problem.</source>
-        <translation>Das Programm dafür hatte ein Problem.</translation>
-    </message>
-    <message>
-        <source>The web page could not be opened: %1</source>
-        <translation>Die Webseite konnte nicht geöffnet werden. %1</translation>
-    </message>
-    <message>
-        <source>The file could not be opened: %1</source>
-        <translation>Die Datei konnte nicht geöffnet werden. %1</translation>
-    </message>
 </context>
 <context>
     <name>ErrorPath</name>
@@ -103,6 +59,50 @@
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Öffnet die Webseite des Herstellers in deinem Browser</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started.</source>
+        <translation>Das Programm „%1“ konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
+        <translation>Prüfe, ob das Programm installiert und sein Name richtig geschrieben ist, und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>no program for opening web pages was found on this computer.</source>
+        <translation>Auf diesem Computer wurde kein Programm zum Öffnen von Webseiten gefunden.</translation>
+    </message>
+    <message>
+        <source>no program for opening files was found on this computer.</source>
+        <translation>Auf diesem Computer wurde kein Programm zum Öffnen von Dateien gefunden.</translation>
+    </message>
+    <message>
+        <source>the computer did not understand where to find it.</source>
+        <translation>Der Computer hat nicht verstanden, wo er sie finden soll.</translation>
+    </message>
+    <message>
+        <source>it could not be found.</source>
+        <translation>Sie wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>you are not allowed to open it.</source>
+        <translation>Du darfst sie nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>the web browser ran into a problem.</source>
+        <translation>Der Webbrowser hatte ein Problem.</translation>
+    </message>
+    <message>
+        <source>the program for it ran into a problem.</source>
+        <translation>Das Programm dafür hatte ein Problem.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation>Die Webseite konnte nicht geöffnet werden. %1</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Die Datei konnte nicht geöffnet werden. %1</translation>
     </message>
 </context>
 <context>

@@ -7,50 +7,6 @@
         <source>Open with</source>
         <translation>Abrir con</translation>
     </message>
-    <message>
-        <source>The program &quot;%1&quot; could not be started.</source>
-        <translation>No se pudo iniciar el programa «%1».</translation>
-    </message>
-    <message>
-        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Comprueba que el programa está instalado y que su nombre está bien escrito, y vuelve a intentarlo.</translation>
-    </message>
-    <message>
-        <source>no program for opening web pages was found on this computer.</source>
-        <translation>no se encontró ningún programa para abrir páginas web en este ordenador.</translation>
-    </message>
-    <message>
-        <source>no program for opening files was found on this computer.</source>
-        <translation>no se encontró ningún programa para abrir archivos en este ordenador.</translation>
-    </message>
-    <message>
-        <source>the computer did not understand where to find it.</source>
-        <translation>el ordenador no entendió dónde buscar.</translation>
-    </message>
-    <message>
-        <source>it could not be found.</source>
-        <translation>no se encontró.</translation>
-    </message>
-    <message>
-        <source>you are not allowed to open it.</source>
-        <translation>no tienes permiso para abrirlo.</translation>
-    </message>
-    <message>
-        <source>the web browser ran into a problem.</source>
-        <translation>el navegador tuvo un problema.</translation>
-    </message>
-    <message>
-        <source>the program for it ran into a problem.</source>
-        <translation>el programa correspondiente tuvo un problema.</translation>
-    </message>
-    <message>
-        <source>The web page could not be opened: %1</source>
-        <translation>No se pudo abrir la página web: %1</translation>
-    </message>
-    <message>
-        <source>The file could not be opened: %1</source>
-        <translation>No se pudo abrir el archivo: %1</translation>
-    </message>
 </context>
 <context>
     <name>ErrorPath</name>
@@ -103,6 +59,50 @@
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Abre la web del fabricante en tu navegador</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started.</source>
+        <translation>No se pudo iniciar el programa «%1».</translation>
+    </message>
+    <message>
+        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
+        <translation>Comprueba que el programa está instalado y que su nombre está bien escrito, y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>no program for opening web pages was found on this computer.</source>
+        <translation>no se encontró ningún programa para abrir páginas web en este ordenador.</translation>
+    </message>
+    <message>
+        <source>no program for opening files was found on this computer.</source>
+        <translation>no se encontró ningún programa para abrir archivos en este ordenador.</translation>
+    </message>
+    <message>
+        <source>the computer did not understand where to find it.</source>
+        <translation>el ordenador no entendió dónde buscar.</translation>
+    </message>
+    <message>
+        <source>it could not be found.</source>
+        <translation>no se encontró.</translation>
+    </message>
+    <message>
+        <source>you are not allowed to open it.</source>
+        <translation>no tienes permiso para abrirlo.</translation>
+    </message>
+    <message>
+        <source>the web browser ran into a problem.</source>
+        <translation>el navegador tuvo un problema.</translation>
+    </message>
+    <message>
+        <source>the program for it ran into a problem.</source>
+        <translation>el programa correspondiente tuvo un problema.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation>No se pudo abrir la página web: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>No se pudo abrir el archivo: %1</translation>
     </message>
 </context>
 <context>

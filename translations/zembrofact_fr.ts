@@ -7,50 +7,6 @@
         <source>Open with</source>
         <translation>Ouvrir avec</translation>
     </message>
-    <message>
-        <source>The program &quot;%1&quot; could not be started.</source>
-        <translation>Le programme «&#xa0;%1&#xa0;» n&apos;a pas pu démarrer.</translation>
-    </message>
-    <message>
-        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Vérifie que le programme est installé et que son nom est bien écrit, puis réessaie.</translation>
-    </message>
-    <message>
-        <source>no program for opening web pages was found on this computer.</source>
-        <translation>aucun programme pour ouvrir les pages web n&apos;a été trouvé sur cet ordinateur.</translation>
-    </message>
-    <message>
-        <source>no program for opening files was found on this computer.</source>
-        <translation>aucun programme pour ouvrir les fichiers n&apos;a été trouvé sur cet ordinateur.</translation>
-    </message>
-    <message>
-        <source>the computer did not understand where to find it.</source>
-        <translation>l&apos;ordinateur n&apos;a pas compris où chercher.</translation>
-    </message>
-    <message>
-        <source>it could not be found.</source>
-        <translation>introuvable.</translation>
-    </message>
-    <message>
-        <source>you are not allowed to open it.</source>
-        <translation>tu n&apos;as pas le droit de l&apos;ouvrir.</translation>
-    </message>
-    <message>
-        <source>the web browser ran into a problem.</source>
-        <translation>le navigateur web a rencontré un problème.</translation>
-    </message>
-    <message>
-        <source>the program for it ran into a problem.</source>
-        <translation>le programme prévu pour cela a rencontré un problème.</translation>
-    </message>
-    <message>
-        <source>The web page could not be opened: %1</source>
-        <translation>La page web n&apos;a pas pu s&apos;ouvrir&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>The file could not be opened: %1</source>
-        <translation>Le fichier n&apos;a pas pu s&apos;ouvrir&#xa0;: %1</translation>
-    </message>
 </context>
 <context>
     <name>ErrorPath</name>
@@ -103,6 +59,50 @@
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Ouvre le site web de l&apos;éditeur dans ton navigateur</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started.</source>
+        <translation>Le programme «&#xa0;%1&#xa0;» n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
+        <translation>Vérifie que le programme est installé et que son nom est bien écrit, puis réessaie.</translation>
+    </message>
+    <message>
+        <source>no program for opening web pages was found on this computer.</source>
+        <translation>aucun programme pour ouvrir les pages web n&apos;a été trouvé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>no program for opening files was found on this computer.</source>
+        <translation>aucun programme pour ouvrir les fichiers n&apos;a été trouvé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>the computer did not understand where to find it.</source>
+        <translation>l&apos;ordinateur n&apos;a pas compris où chercher.</translation>
+    </message>
+    <message>
+        <source>it could not be found.</source>
+        <translation>introuvable.</translation>
+    </message>
+    <message>
+        <source>you are not allowed to open it.</source>
+        <translation>tu n&apos;as pas le droit de l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>the web browser ran into a problem.</source>
+        <translation>le navigateur web a rencontré un problème.</translation>
+    </message>
+    <message>
+        <source>the program for it ran into a problem.</source>
+        <translation>le programme prévu pour cela a rencontré un problème.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation>La page web n&apos;a pas pu s&apos;ouvrir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Le fichier n&apos;a pas pu s&apos;ouvrir&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -7,50 +7,6 @@
         <source>Open with</source>
         <translation>Apri con</translation>
     </message>
-    <message>
-        <source>The program &quot;%1&quot; could not be started.</source>
-        <translation>Non è stato possibile avviare il programma «%1».</translation>
-    </message>
-    <message>
-        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Controlla che il programma sia installato e che il nome sia scritto bene, poi riprova.</translation>
-    </message>
-    <message>
-        <source>no program for opening web pages was found on this computer.</source>
-        <translation>su questo computer non c&apos;è un programma per aprire le pagine web.</translation>
-    </message>
-    <message>
-        <source>no program for opening files was found on this computer.</source>
-        <translation>su questo computer non c&apos;è un programma per aprire i file.</translation>
-    </message>
-    <message>
-        <source>the computer did not understand where to find it.</source>
-        <translation>il computer non ha capito dove cercare.</translation>
-    </message>
-    <message>
-        <source>it could not be found.</source>
-        <translation>non si trova.</translation>
-    </message>
-    <message>
-        <source>you are not allowed to open it.</source>
-        <translation>non hai il permesso di aprirlo.</translation>
-    </message>
-    <message>
-        <source>the web browser ran into a problem.</source>
-        <translation>il browser ha avuto un problema.</translation>
-    </message>
-    <message>
-        <source>the program for it ran into a problem.</source>
-        <translation>il programma adatto ha avuto un problema.</translation>
-    </message>
-    <message>
-        <source>The web page could not be opened: %1</source>
-        <translation>Non è stato possibile aprire la pagina web: %1</translation>
-    </message>
-    <message>
-        <source>The file could not be opened: %1</source>
-        <translation>Non è stato possibile aprire il file: %1</translation>
-    </message>
 </context>
 <context>
     <name>ErrorPath</name>
@@ -103,6 +59,50 @@
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Apre il sito del produttore nel tuo browser</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started.</source>
+        <translation>Non è stato possibile avviare il programma «%1».</translation>
+    </message>
+    <message>
+        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
+        <translation>Controlla che il programma sia installato e che il nome sia scritto bene, poi riprova.</translation>
+    </message>
+    <message>
+        <source>no program for opening web pages was found on this computer.</source>
+        <translation>su questo computer non c&apos;è un programma per aprire le pagine web.</translation>
+    </message>
+    <message>
+        <source>no program for opening files was found on this computer.</source>
+        <translation>su questo computer non c&apos;è un programma per aprire i file.</translation>
+    </message>
+    <message>
+        <source>the computer did not understand where to find it.</source>
+        <translation>il computer non ha capito dove cercare.</translation>
+    </message>
+    <message>
+        <source>it could not be found.</source>
+        <translation>non si trova.</translation>
+    </message>
+    <message>
+        <source>you are not allowed to open it.</source>
+        <translation>non hai il permesso di aprirlo.</translation>
+    </message>
+    <message>
+        <source>the web browser ran into a problem.</source>
+        <translation>il browser ha avuto un problema.</translation>
+    </message>
+    <message>
+        <source>the program for it ran into a problem.</source>
+        <translation>il programma adatto ha avuto un problema.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation>Non è stato possibile aprire la pagina web: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Non è stato possibile aprire il file: %1</translation>
     </message>
 </context>
 <context>

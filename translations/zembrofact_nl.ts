@@ -7,50 +7,6 @@
         <source>Open with</source>
         <translation>Openen met</translation>
     </message>
-    <message>
-        <source>The program &quot;%1&quot; could not be started.</source>
-        <translation>Het programma ‘%1’ kon niet worden gestart.</translation>
-    </message>
-    <message>
-        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Controleer of het programma is geïnstalleerd en of de naam goed is geschreven, en probeer het opnieuw.</translation>
-    </message>
-    <message>
-        <source>no program for opening web pages was found on this computer.</source>
-        <translation>er is op deze computer geen programma gevonden om webpagina&apos;s te openen.</translation>
-    </message>
-    <message>
-        <source>no program for opening files was found on this computer.</source>
-        <translation>er is op deze computer geen programma gevonden om bestanden te openen.</translation>
-    </message>
-    <message>
-        <source>the computer did not understand where to find it.</source>
-        <translation>de computer begreep niet waar hij moest zoeken.</translation>
-    </message>
-    <message>
-        <source>it could not be found.</source>
-        <translation>niet gevonden.</translation>
-    </message>
-    <message>
-        <source>you are not allowed to open it.</source>
-        <translation>je hebt geen toestemming om het te openen.</translation>
-    </message>
-    <message>
-        <source>the web browser ran into a problem.</source>
-        <translation>de webbrowser liep tegen een probleem aan.</translation>
-    </message>
-    <message>
-        <source>the program for it ran into a problem.</source>
-        <translation>het programma ervoor liep tegen een probleem aan.</translation>
-    </message>
-    <message>
-        <source>The web page could not be opened: %1</source>
-        <translation>De webpagina kon niet worden geopend: %1</translation>
-    </message>
-    <message>
-        <source>The file could not be opened: %1</source>
-        <translation>Het bestand kon niet worden geopend: %1</translation>
-    </message>
 </context>
 <context>
     <name>ErrorPath</name>
@@ -103,6 +59,50 @@
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Opent de website van de maker in je browser</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started.</source>
+        <translation>Het programma ‘%1’ kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
+        <translation>Controleer of het programma is geïnstalleerd en of de naam goed is geschreven, en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>no program for opening web pages was found on this computer.</source>
+        <translation>er is op deze computer geen programma gevonden om webpagina&apos;s te openen.</translation>
+    </message>
+    <message>
+        <source>no program for opening files was found on this computer.</source>
+        <translation>er is op deze computer geen programma gevonden om bestanden te openen.</translation>
+    </message>
+    <message>
+        <source>the computer did not understand where to find it.</source>
+        <translation>de computer begreep niet waar hij moest zoeken.</translation>
+    </message>
+    <message>
+        <source>it could not be found.</source>
+        <translation>niet gevonden.</translation>
+    </message>
+    <message>
+        <source>you are not allowed to open it.</source>
+        <translation>je hebt geen toestemming om het te openen.</translation>
+    </message>
+    <message>
+        <source>the web browser ran into a problem.</source>
+        <translation>de webbrowser liep tegen een probleem aan.</translation>
+    </message>
+    <message>
+        <source>the program for it ran into a problem.</source>
+        <translation>het programma ervoor liep tegen een probleem aan.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation>De webpagina kon niet worden geopend: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Het bestand kon niet worden geopend: %1</translation>
     </message>
 </context>
 <context>

@@ -7,50 +7,6 @@
         <source>Open with</source>
         <translation>Abrir com</translation>
     </message>
-    <message>
-        <source>The program &quot;%1&quot; could not be started.</source>
-        <translation>Não foi possível iniciar o programa “%1”.</translation>
-    </message>
-    <message>
-        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Verifique se o programa está instalado e se o nome está escrito corretamente, e tente de novo.</translation>
-    </message>
-    <message>
-        <source>no program for opening web pages was found on this computer.</source>
-        <translation>nenhum programa para abrir páginas da web foi encontrado neste computador.</translation>
-    </message>
-    <message>
-        <source>no program for opening files was found on this computer.</source>
-        <translation>nenhum programa para abrir arquivos foi encontrado neste computador.</translation>
-    </message>
-    <message>
-        <source>the computer did not understand where to find it.</source>
-        <translation>o computador não entendeu onde procurar.</translation>
-    </message>
-    <message>
-        <source>it could not be found.</source>
-        <translation>o endereço não foi encontrado.</translation>
-    </message>
-    <message>
-        <source>you are not allowed to open it.</source>
-        <translation>você não tem permissão para isso.</translation>
-    </message>
-    <message>
-        <source>the web browser ran into a problem.</source>
-        <translation>o navegador teve um problema.</translation>
-    </message>
-    <message>
-        <source>the program for it ran into a problem.</source>
-        <translation>o programa para isso teve um problema.</translation>
-    </message>
-    <message>
-        <source>The web page could not be opened: %1</source>
-        <translation>Não foi possível abrir a página da web: %1</translation>
-    </message>
-    <message>
-        <source>The file could not be opened: %1</source>
-        <translation>Não foi possível abrir o arquivo: %1</translation>
-    </message>
 </context>
 <context>
     <name>ErrorPath</name>
@@ -103,6 +59,50 @@
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
         <translation>Abre o site do fabricante no seu navegador</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started.</source>
+        <translation>Não foi possível iniciar o programa “%1”.</translation>
+    </message>
+    <message>
+        <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
+        <translation>Verifique se o programa está instalado e se o nome está escrito corretamente, e tente de novo.</translation>
+    </message>
+    <message>
+        <source>no program for opening web pages was found on this computer.</source>
+        <translation>nenhum programa para abrir páginas da web foi encontrado neste computador.</translation>
+    </message>
+    <message>
+        <source>no program for opening files was found on this computer.</source>
+        <translation>nenhum programa para abrir arquivos foi encontrado neste computador.</translation>
+    </message>
+    <message>
+        <source>the computer did not understand where to find it.</source>
+        <translation>o computador não entendeu onde procurar.</translation>
+    </message>
+    <message>
+        <source>it could not be found.</source>
+        <translation>o endereço não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>you are not allowed to open it.</source>
+        <translation>você não tem permissão para isso.</translation>
+    </message>
+    <message>
+        <source>the web browser ran into a problem.</source>
+        <translation>o navegador teve um problema.</translation>
+    </message>
+    <message>
+        <source>the program for it ran into a problem.</source>
+        <translation>o programa para isso teve um problema.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: %1</source>
+        <translation>Não foi possível abrir a página da web: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Não foi possível abrir o arquivo: %1</translation>
     </message>
 </context>
 <context>
