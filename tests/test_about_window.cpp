@@ -3,6 +3,7 @@
 #include "platform/error_path.h"
 #include "platform/maker.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -66,6 +67,14 @@ private Q_SLOTS:
         QCOMPARE(link->toolTip(), Address);
         QCOMPARE(again.findChild<QLabel *>("lblURL")->cursor().pixmap().cacheKey(),
                  link->cursor().pixmap().cacheKey());
+    }
+
+    // An assistive tool's Press on the link opens the address, as a click does.
+    void linkPressedByAssistiveTool() {
+        frmAbout about;
+        auto *link = QAccessible::queryAccessibleInterface(about.findChild<QLabel *>("lblURL"));
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(shell.calls, QStringList{"Open|" + Address + "|0|0|1"});
     }
 
     // A showing as the user meets it: OK has the focus, and OK, Enter or Escape closes it.

@@ -63,10 +63,25 @@ QString textOf(const QVariant &value) {
     return text;
 }
 
-// Screen readers announce the About window's link as a link.
+// Screen readers announce the About window's link as a link; its action, Press, opens it as a
+// click does.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel *link) : QAccessibleWidget(link, QAccessible::Link) {}
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override {
+        if (action == pressAction())
+            Q_EMIT static_cast<LinkLabel *>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
 QAccessibleInterface *linkAccessible(const QString &className, QObject *object) {
     if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Link);
+        return new LinkAccessible(static_cast<LinkLabel *>(object));
     return nullptr;
 }
 
