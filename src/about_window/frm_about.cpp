@@ -59,7 +59,9 @@ QCursor handPointer(qreal deviceRatio) {
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
     hand.setDevicePixelRatio(ratio);
-    return QCursor(hand, 12, 9);
+    // X takes the hot spot in the drawing's own pixels; Wayland in the window's.
+    const qreal hotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? ratio : 1.0;
+    return QCursor(hand, int(12 * hotScale + 0.5), int(9 * hotScale + 0.5));
 }
 
 // Command buttons draw their caption inside a frame and a margin of about this many pixels.

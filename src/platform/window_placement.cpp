@@ -1,13 +1,17 @@
 #include "platform/window_placement.h"
 
+#include <QBasicTimer>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QRect>
+#include <QTimerEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
 constexpr qint64 SettlingMs = 2000;
+constexpr int WatchMs = 40;
 
 class FrameCentrer : public QObject {
 public:
@@ -22,16 +26,11 @@ public:
         switch (event->type()) {
         case QEvent::Show:
             shown_.start();
+            watch_.start(WatchMs, this);
             centre();
             break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            if (shown_.isValid() && !shown_.hasExpired(SettlingMs) &&
-                window_->frameGeometry().size() != frame_)
-                centre();
-            break;
         case QEvent::Hide:
-            shown_.invalidate();
+            watch_.stop();
             break;
         default:
             break;
@@ -39,20 +38,41 @@ public:
         return false;
     }
 
+protected:
+    // The window manager gives no notice when it frames a window that keeps its place, so the
+    // frame is looked at a few times a second while the window settles.
+    void timerEvent(QTimerEvent *event) override {
+        if (event->timerId() != watch_.timerId())
+            return;
+        if (margins() != margins_)
+            centre();
+        if (shown_.hasExpired(SettlingMs))
+            watch_.stop();
+    }
+
 private:
+    QMargins margins() const {
+        const QWindow *handle = window_->windowHandle();
+        return handle ? handle->frameMargins() : QMargins();
+    }
+
     void centre() {
         const QRect area = area_();
-        frame_ = window_->frameGeometry().size();
+        margins_ = margins();
         if (area.isEmpty())
             return;
-        // A window's position is that of its frame.
-        window_->move(area.center() - QRect(QPoint(), frame_).center());
+        // Placed by its client area, whose position the window manager keeps as given.
+        const QSize client = window_->size();
+        const QSize frame = client.grownBy(margins_);
+        const QPoint frameTopLeft = area.center() - QRect(QPoint(), frame).center();
+        window_->setGeometry(QRect(frameTopLeft + QPoint(margins_.left(), margins_.top()), client));
     }
 
     QWidget *window_;
     std::function<QRect()> area_;
     QElapsedTimer shown_;
-    QSize frame_;
+    QBasicTimer watch_;
+    QMargins margins_;
 };
 
 } // namespace
