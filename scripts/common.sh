@@ -6,7 +6,8 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 # What building, running and testing need from Debian 12.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation fontconfig xdg-utils)
-TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy)
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy
+    fonts-cantarell fonts-noto-core fonts-dejavu-core xvfb x11-utils openbox weston qt6-wayland)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself;
 # otherwise it prints the one command to run and fails.
