@@ -57,11 +57,11 @@ QCursor handPointer(qreal deviceRatio) {
                                        : QStringLiteral(":/hand_cursor.png");
     QPixmap hand(art);
     if (hand.isNull())
-        return QCursor(Qt::PointingHandCursor);
+        return {Qt::PointingHandCursor};
     hand.setDevicePixelRatio(ratio);
     // X takes the hot spot in the drawing's own pixels; Wayland in the window's.
     const qreal hotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? ratio : 1.0;
-    return QCursor(hand, int(12 * hotScale + 0.5), int(9 * hotScale + 0.5));
+    return QCursor(hand, qRound(12 * hotScale), qRound(9 * hotScale));
 }
 
 // Command buttons draw their caption inside a frame and a margin of about this many pixels.
