@@ -9,9 +9,9 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 # used keep building with make.
 BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n libgl-dev fonts-liberation fonts-dejavu-core fontconfig xdg-utils)
-# xvfb, xauth and the xcb plugin: some tests run on a real X display.
-TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian xvfb xauth
-    qt6-qpa-plugins)
+# The desktops' fonts, and real displays: X (Xvfb, openbox, the xcb plugin) and Wayland (Weston).
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian
+    fonts-cantarell fonts-noto-core xvfb xauth x11-utils openbox qt6-qpa-plugins weston qt6-wayland)
 
 # Installs whichever of the named packages are missing. As root it runs apt-get itself;
 # otherwise it prints the one command to run and fails. One dpkg-query for all of them: this

@@ -3,12 +3,15 @@
 #include "about_window/open_with_dialog.h"
 #include "platform/app_info.h"
 #include "platform/conversion.h"
+#include "platform/design_colours.h"
 #include "platform/desktop_shell.h"
 #include "platform/error_path.h"
 #include "platform/maker.h"
 #include "platform/resource_images.h"
 #include "platform/runtime_error.h"
+#include "platform/scaled_art.h"
 #include "platform/twips.h"
+#include "platform/window_placement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -19,6 +22,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 #include <QVariant>
 #include <array>
@@ -48,6 +52,25 @@ const QColor Line1Colour(0, 0, 192);
 constexpr int ClientWidth = 5730, ClientHeight = 3135; // twips
 
 const QColor LinkHighlight(0, 0, 128); // navy
+
+// The hand pointer's drawings: 32 pixels, and 48 and 64 for scaled screens. Each has its hot
+// spot at the finger's tip, (12, 9) at the designed size.
+QCursor handPointer(qreal deviceRatio) {
+    const qreal ratio = deviceRatio >= 2.0 ? 2.0 : deviceRatio >= 1.5 ? 1.5 : 1.0;
+    const QString art = ratio == 2.0   ? QStringLiteral(":/hand_cursor@2x.png")
+                        : ratio == 1.5 ? QStringLiteral(":/hand_cursor@1.5x.png")
+                                       : QStringLiteral(":/hand_cursor.png");
+    QPixmap hand(art);
+    if (hand.isNull())
+        return {Qt::PointingHandCursor};
+    hand.setDevicePixelRatio(ratio);
+    // X takes the hot spot in the drawing's own pixels; Wayland in the window's.
+    const qreal hotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? ratio : 1.0;
+    return QCursor(hand, qRound(12 * hotScale), qRound(9 * hotScale));
+}
+
+// Command buttons draw their caption inside a frame and a margin of about this many pixels.
+constexpr int ButtonMargin = 4;
 
 // Turns one of RunShellExecute's values into the text the shell is given: a text as it is,
 // a number as its decimal digits, nothing as an empty text.
@@ -102,9 +125,7 @@ const QIcon &aboutIcon() {
 const QCursor &handCursor() {
     static QCursor *cursor = nullptr;
     if (!cursor) {
-        const QPixmap hand = LoadResourcePixmap(QStringLiteral(":/hand_cursor.png"));
-        cursor =
-            new QCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 9));
+        cursor = new QCursor(handPointer(qGuiApp->devicePixelRatio()));
         qAddPostRoutine([] { delete std::exchange(cursor, nullptr); });
     }
     return *cursor;
@@ -154,21 +175,20 @@ void frmAbout::createControls() {
     setWindowTitle(QStringLiteral("About MyApp"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight));
     setMouseTracking(true);
 
     setWindowIcon(aboutIcon());
 
     // The white surface is painted (paintEvent) rather than set in the window's palette: OK
     // would take a new palette with every window, and the style keeps its drawings of a button
-    // per palette, so each opening would leave a set of them behind.
-    const QPalette desktop = QGuiApplication::palette();
+    // per palette, so each opening would leave a set of them behind. With no palette of its
+    // own, the window leaves OK in the desktop's scheme; what stands on the white surface sets
+    // the classic colours of its roles itself.
 
     picIcon = new QLabel(this);
-    picIcon->setPixmap(LoadResourcePixmap(QStringLiteral(":/about_logo.png")));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette logoBack = picIcon->palette();
-    logoBack.setColor(QPalette::Window, desktop.color(QPalette::Window));
+    logoBack.setColor(QPalette::Window, SystemColourOf(SystemColour::WindowBackground));
     picIcon->setPalette(logoBack);
     picIcon->setAutoFillBackground(true);
 
@@ -184,16 +204,14 @@ void frmAbout::createControls() {
     lblURL->setAccessibleDescription(tr("Opens the maker's web site in your web browser"));
     lblURL->setCursor(handCursor());
     QPalette linkColours = lblURL->palette();
-    linkColours.setColor(QPalette::WindowText, desktop.color(QPalette::ButtonText));
+    linkColours.setColor(QPalette::WindowText, SystemColourOf(SystemColour::ButtonText));
     lblURL->setPalette(linkColours);
 
-    // The title-bar text colour of the design has no role of its own in Qt's palette; the text
-    // drawn on a highlight, HighlightedText, is the nearest: light on a dark bar.
     lblDescription = new QLabel(QStringLiteral("App Description"), this);
     lblDescription->setTextFormat(Qt::PlainText);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette noticeColours = lblDescription->palette();
-    noticeColours.setColor(QPalette::Window, desktop.color(QPalette::HighlightedText));
+    noticeColours.setColor(QPalette::Window, SystemColourOf(SystemColour::TitleBarText));
     noticeColours.setColor(QPalette::WindowText, Qt::black);
     lblDescription->setPalette(noticeColours);
     lblDescription->setAutoFillBackground(true);
@@ -216,9 +234,7 @@ void frmAbout::createControls() {
     // keeps its moves, so passing over it leaves the link's look alone.
     QWidget *const controls[] = {picIcon, cmdOK, lblURL, lblDescription, lblTitle};
     for (std::size_t i = 0; i < ControlPlaces.size(); ++i) {
-        const ControlPlace &place = ControlPlaces[i];
-        controls[i]->setObjectName(QLatin1String(place.name));
-        controls[i]->setGeometry(TwipsRect(place.left, place.top, place.width, place.height));
+        controls[i]->setObjectName(QLatin1String(ControlPlaces[i].name));
         controls[i]->setAttribute(Qt::WA_NoMousePropagation);
     }
     std::array<QWidget *, ControlPlaces.size()> byTabIndex{};
@@ -230,15 +246,75 @@ void frmAbout::createControls() {
     // A line is no control of its own: the pointer over it is over the window's surface.
     Line1 = new QWidget(this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(TwipsToPixels(Line1X1), TwipsToPixels(Line1Y) - Line1Width / 2,
-                       TwipsToPixels(Line1X2) - TwipsToPixels(Line1X1) + 1, Line1Width);
     QPalette ruleColour = Line1->palette();
     ruleColour.setColor(QPalette::Window, Line1Colour);
     Line1->setPalette(ruleColour);
     Line1->setAutoFillBackground(true);
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    placeControls();
     cmdOK->setFocus();
+}
+
+void frmAbout::placeControls() {
+    // Laid out so that every text fits, and never smaller than the main window is.
+    const QVariant ownerScale =
+        parentWidget() ? parentWidget()->window()->property("twipsPerPixel") : QVariant();
+    QList<TwipLayout::Need> needs;
+    for (const ControlPlace &place : ControlPlaces) {
+        const auto *control = findChild<QWidget *>(QLatin1String(place.name));
+        const auto *label = qobject_cast<const QLabel *>(control);
+        QString text = label ? label->text() : QString();
+        int margin = 0;
+        if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+            text = button->text();
+            margin = 2 * ButtonMargin;
+        }
+        if (control == lblDescription)
+            text = QString::fromUtf8(Maker::Notice);
+        if (text.isEmpty() || control == lblTitle)
+            continue; // the title is measured with the text it is given at load, below
+        const QSize size = control->fontMetrics().size(Qt::TextSingleLine, text);
+        needs << TwipLayout::Need{size.width() + margin, place.width}
+              << TwipLayout::Need{size.height() + margin, place.height};
+    }
+    const QSize title = lblTitle->fontMetrics().size(Qt::TextSingleLine, titleText());
+    needs << TwipLayout::Need{title.width(), ControlPlaces[4].width}
+          << TwipLayout::Need{title.height(), ControlPlaces[4].height};
+    const TwipLayout layout =
+        TwipLayout::Fitting(needs, ownerScale.isValid() ? ownerScale.toDouble() : TwipsPerPixel);
+
+    setFixedSize(layout.Pixels(ClientWidth), layout.Pixels(ClientHeight));
+    for (const ControlPlace &place : ControlPlaces)
+        findChild<QWidget *>(QLatin1String(place.name))
+            ->setGeometry(layout.Rect(place.left, place.top, place.width, place.height));
+    picIcon->setPixmap(ScaledArt(QStringLiteral(":/about_logo.png"), layout.Factor(),
+                                 qGuiApp->devicePixelRatio()));
+    const int width = layout.Scaled(Line1Width);
+    Line1->setGeometry(layout.Pixels(Line1X1), layout.Pixels(Line1Y) - width / 2,
+                       layout.Pixels(Line1X2) - layout.Pixels(Line1X1) + 1, width);
+    CentreFrameWhenShown(this, [this] {
+        if (const QWidget *owner = parentWidget())
+            return owner->window()->frameGeometry();
+        const QScreen *screen = this->screen();
+        return screen ? screen->availableGeometry() : QRect();
+    });
+}
+
+QString frmAbout::titleText() {
+    return QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
+           Conversion::IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
+           Conversion::IntToText(AppInfo::Numbers().revision);
+}
+
+void frmAbout::changeEvent(QEvent *event) {
+    // A modal window that is minimised leaves its owner blocked with nothing to restore it
+    // from on some desktops (Weston); where the desktop's title bar offers minimise or maximise
+    // anyway (the toolkit's decorations under Wayland), the window is put back at once.
+    if (event->type() == QEvent::WindowStateChange &&
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        setWindowState(Qt::WindowNoState);
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::wireControls() {
@@ -273,15 +349,13 @@ DesktopShell &frmAbout::shell() const {
 
 void frmAbout::Form_Load() {
     setWindowTitle(tr("About..."));
-    lblTitle->setText(QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
-                      Conversion::IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
-                      Conversion::IntToText(AppInfo::Numbers().revision));
+    lblTitle->setText(titleText());
     lblDescription->setText(QString::fromUtf8(Maker::Notice));
 }
 
 void frmAbout::Form_MouseMove() {
     QPalette colours = lblURL->palette();
-    colours.setColor(QPalette::WindowText, palette().color(QPalette::ButtonText));
+    colours.setColor(QPalette::WindowText, SystemColourOf(SystemColour::ButtonText));
     lblURL->setPalette(colours);
     QFont font = lblURL->font();
     font.setUnderline(false);

@@ -56,9 +56,12 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createControls();
+    void placeControls();
+    static QString titleText();
     void wireControls();
 
     void Form_Load();

@@ -7,25 +7,25 @@ QStringList CardFontFamilies() {
 }
 
 namespace {
-bool fits(const QFont &font) {
+bool fits(const QFont &font, double factor) {
     const QFontMetrics metrics(font);
-    if (metrics.height() > CardTextHeight)
+    if (metrics.height() > int(CardTextHeight * factor))
         return false;
     for (const CardTextRoom &room : CardTextRooms)
-        if (metrics.horizontalAdvance(QLatin1String(room.widestText)) > room.width)
+        if (metrics.horizontalAdvance(QLatin1String(room.widestText)) > int(room.width * factor))
             return false;
     return true;
 }
 } // namespace
 
-QFont CardFont(const QStringList &families) {
+QFont CardFont(const QStringList &families, double factor) {
     QFont font;
     font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
-    int pixels = 48;
+    int pixels = int(48 * factor);
     font.setPixelSize(pixels);
-    while (!fits(font) && pixels > 12)
+    while (!fits(font, factor) && pixels > 12)
         font.setPixelSize(--pixels);
     return font;
 }

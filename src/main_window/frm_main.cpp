@@ -5,10 +5,13 @@
 #include "platform/announce.h"
 #include "platform/app_info.h"
 #include "platform/conversion.h"
+#include "platform/design_colours.h"
 #include "platform/error_path.h"
 #include "platform/resource_images.h"
 #include "platform/runtime_error.h"
+#include "platform/scaled_art.h"
 #include "platform/twips.h"
+#include "platform/window_placement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -28,8 +31,8 @@ using Conversion::IntToText;
 
 namespace {
 
-// The window's designed client area, below the menu bar.
-constexpr QRect ClientArea = TwipsRect(0, 0, 5925, 6345);
+// The window's designed client area, below the menu bar, in twips.
+constexpr int ClientWidth = 5925, ClientHeight = 6345;
 
 // Where each control stands, in twips; the card's own controls relative to the card.
 struct Placement {
@@ -48,32 +51,59 @@ constexpr Placement Placements[] = {
     {"lblCorrectCount", 480, 6000, 1215, 255},  {"lblIncorrectCount", 2040, 6000, 1215, 255},
 };
 
-// The verdict's designed box. A verdict wider than the box grows it evenly on both sides.
-constexpr QRect VerdictBox = TwipsRect(720, 4680, 2415, 255);
+const Placement *placementOf(const char *name) {
+    for (const Placement &p : Placements)
+        if (qstrcmp(p.name, name) == 0)
+            return &p;
+    return nullptr;
+}
+
+// The verdict's designed box. A verdict wider than the box grows it evenly on both sides, as
+// far as the window allows on the nearer side.
+constexpr int VerdictLeft = 720, VerdictTop = 4680, VerdictWidth = 2415, VerdictHeight = 255;
+constexpr int VerdictCentre = VerdictLeft + VerdictWidth / 2;
+constexpr int VerdictRoom = 2 * std::min(VerdictCentre, ClientWidth - VerdictCentre) - 2 * 15;
+
+// Command buttons draw their caption inside a frame and a margin of about this many pixels.
+constexpr int ButtonMargin = 4;
 
 // Line1, the rule under the bottom number: 5 pixels wide from x 480 to 2670 at y 2655.
 constexpr int RuleLeft = 480, RuleRight = 2670, RuleY = 2655, RuleWidthPx = 5;
-
-// The card picture's corners are this colour; the window background is fixed to it so
-// the corners merge with the window whatever the desktop's colour scheme.
-const QColor CardSurround(212, 208, 200);
 
 struct Operation {
     const char *caption;
     const char *imageKey;
     void (modCards::*build)(std::int16_t);
     const char *spoken; // how a screen reader reads the operator picture
+    const char *art;    // the picture's drawing, for a window laid out larger than designed
 };
 const Operation Operations[] = {
     {QT_TRANSLATE_NOOP("frmMain", "Addition"), "A", &modCards::BuildAdditionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "plus")},
+     QT_TRANSLATE_NOOP("frmMain", "plus"), ":/op_add.png"},
     {QT_TRANSLATE_NOOP("frmMain", "Subtraction"), "S", &modCards::BuildSubtractionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "minus")},
+     QT_TRANSLATE_NOOP("frmMain", "minus"), ":/op_sub.png"},
     {QT_TRANSLATE_NOOP("frmMain", "multiplication"), "M", &modCards::BuildMultiplicationDeck,
-     QT_TRANSLATE_NOOP("frmMain", "times")},
+     QT_TRANSLATE_NOOP("frmMain", "times"), ":/op_mul.png"},
     {QT_TRANSLATE_NOOP("frmMain", "Division"), "D", &modCards::BuildDivisionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "divided by")},
+     QT_TRANSLATE_NOOP("frmMain", "divided by"), ":/op_div.png"},
 };
+
+// The texts the handlers write, each made in one place so that the layout can measure them.
+QString verdictText(bool right, const QString &answer) {
+    return right ? QCoreApplication::translate("frmMain", "That's correct!")
+                 : QCoreApplication::translate("frmMain", "Sorry. The correct answer is %1 .")
+                       .arg(answer);
+}
+QString rightText(std::int64_t count) {
+    return QCoreApplication::translate("frmMain", "Right: %1").arg(IntToText(count));
+}
+QString wrongText(std::int64_t count) {
+    return QCoreApplication::translate("frmMain", "Wrong: %1").arg(IntToText(count));
+}
+QString rangeText(int limit) {
+    return limit == 12 ? QCoreApplication::translate("frmMain", "Range: 0-12")
+                       : QCoreApplication::translate("frmMain", "Range: 0-9");
+}
 
 // Screen readers read a label's text as its name. The hidden answer must not give the
 // answer away before the card is answered, so it has no name while hidden.
@@ -95,7 +125,7 @@ QAccessibleInterface *answerAccessible(const QString &className, QObject *object
 }
 
 QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor textColour,
-                  QPalette::ColorRole background) {
+                  QColor background) {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name)); // named before its text: see answerAccessible
     label->setText(text);
@@ -103,9 +133,8 @@ QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, textColour);
+    palette.setColor(QPalette::Window, background);
     label->setPalette(palette);
-    label->setBackgroundRole(background);
-    label->setForegroundRole(QPalette::WindowText); // not the role that goes with the background
     label->setAutoFillBackground(true);
     return label;
 }
@@ -123,6 +152,7 @@ QPushButton *commandButton(QWidget *parent, const char *name, const QString &tex
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(true); // Enter presses the focused button, as Space does
+    FollowDesktopScheme(button);  // the desktop draws its buttons in its own scheme
     return button;
 }
 
@@ -165,6 +195,10 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
     createMenus();
     describeControls();
     wireEvents();
+    layout_ = fittingLayout();
+    placeControls();
+    // The About window is laid out at least this large, so both windows keep one scale.
+    setProperty("twipsPerPixel", layout_.TwipsEachPixel());
     // The window keeps its designed size: the client area plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -175,8 +209,10 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
 
     // Centred on the screen.
     adjustSize();
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreFrameWhenShown(this, [this] {
+        const QScreen *screen = this->screen();
+        return screen ? screen->availableGeometry() : QRect();
+    });
 }
 
 frmMain::~frmMain() = default;
@@ -184,12 +220,10 @@ frmMain::~frmMain() = default;
 void frmMain::createControls() {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(ClientArea.size());
     setCentralWidget(client);
-
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, CardSurround);
-    setPalette(palette);
+    // The grey matches the card picture's corners whatever the desktop's scheme; the menu bar,
+    // outside it, stays the desktop's.
+    client->setPalette(FixedSurfacePalette(SystemColourOf(SystemColour::InactiveBorder)));
     client->setAutoFillBackground(true);
 
     // In the order the controls are created by design.
@@ -219,17 +253,8 @@ void frmMain::createControls() {
     lblIncorrectCount = plainLabel(client, "lblIncorrectCount", tr("Incorrect: 0"), Qt::AlignLeft);
     // The range is written in the window-text colour, the other labels in the default one.
     QPalette limitPalette = lbllimit->palette();
-    limitPalette.setColor(QPalette::WindowText, limitPalette.color(QPalette::Text));
+    limitPalette.setColor(QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
     lbllimit->setPalette(limitPalette);
-
-    for (const Placement &p : Placements) {
-        auto *control = findChild<QWidget *>(QLatin1String(p.name));
-        Q_ASSERT(control);
-        control->setGeometry(TwipsRect(p.left, p.top, p.width, p.height));
-    }
-    lblConfirmation->setGeometry(VerdictBox);
-    Line1->setGeometry(TwipsToPixels(RuleLeft), TwipsToPixels(RuleY) - RuleWidthPx / 2,
-                       TwipsToPixels(RuleRight) - TwipsToPixels(RuleLeft) + 1, RuleWidthPx);
 
     // The keyboard visits the options, then the answer buttons, then Next Card.
     const QList<QWidget *> tabOrder{optOperation->button(0),
@@ -245,12 +270,84 @@ void frmMain::createControls() {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
+TwipLayout frmMain::fittingLayout() const {
+    QList<TwipLayout::Need> needs;
+    const auto label = [&](const QLabel *control, const QString &text, int roomWidth) {
+        const QSize size = control->fontMetrics().size(Qt::TextSingleLine, text);
+        const Placement *designed = placementOf(qPrintable(control->objectName()));
+        needs << TwipLayout::Need{size.width(), designed ? designed->width : roomWidth}
+              << TwipLayout::Need{size.height(), designed ? designed->height : VerdictHeight};
+    };
+    const auto button = [&](const QPushButton *control, const QString &text) {
+        const QSize size = control->fontMetrics().size(Qt::TextSingleLine, text);
+        const Placement *designed = placementOf(qPrintable(control->objectName()));
+        needs << TwipLayout::Need{size.width() + 2 * ButtonMargin, designed->width}
+              << TwipLayout::Need{size.height() + 2 * ButtonMargin, designed->height};
+    };
+    for (QAbstractButton *option : optOperation->buttons()) {
+        const Placement *designed = placementOf(qPrintable(option->objectName()));
+        needs << TwipLayout::Need{option->sizeHint().width(), designed->width}
+              << TwipLayout::Need{option->sizeHint().height(), designed->height};
+    }
+    button(cmdNextCard, cmdNextCard->text());
+    // The widest captions: those around the largest answer.
+    for (const std::int16_t caption : ChoiceCaptions(144, 1))
+        for (QPushButton *choice : choices_)
+            button(choice, IntToText(caption));
+    for (const QString &text : {lbllimit->text(), rangeText(9), rangeText(12)})
+        label(lbllimit, text, 0);
+    for (const QString &text : {lblCorrectCount->text(), rightText(32767)})
+        label(lblCorrectCount, text, 0);
+    for (const QString &text : {lblIncorrectCount->text(), wrongText(99999)})
+        label(lblIncorrectCount, text, 0);
+    for (const QString &text : {verdictText(true, {}), verdictText(false, QStringLiteral("144"))})
+        label(lblConfirmation, text, VerdictRoom);
+    return TwipLayout::Fitting(needs);
+}
+
+void frmMain::placeControls() {
+    centralWidget()->setFixedSize(layout_.Pixels(ClientWidth), layout_.Pixels(ClientHeight));
+    for (const Placement &p : Placements) {
+        auto *control = findChild<QWidget *>(QLatin1String(p.name));
+        Q_ASSERT(control);
+        control->setGeometry(layout_.Rect(p.left, p.top, p.width, p.height));
+    }
+    lblConfirmation->setGeometry(
+        layout_.Rect(VerdictLeft, VerdictTop, VerdictWidth, VerdictHeight));
+    const int ruleWidth = layout_.Scaled(RuleWidthPx);
+    Line1->setGeometry(layout_.Pixels(RuleLeft), layout_.Pixels(RuleY) - ruleWidth / 2,
+                       layout_.Pixels(RuleRight) - layout_.Pixels(RuleLeft) + 1, ruleWidth);
+    Shape2->setLineWidth(layout_.Scaled(1));
+    const qreal ratio = qApp->devicePixelRatio();
+    Picture1->setPixmap(ScaledArt(QStringLiteral(":/card.png"), layout_.Factor(), ratio));
+    const QFont cardFont = CardFont(CardFontFamilies(), layout_.Factor());
+    for (QLabel *number : {lblTopNum, lblBottomNum, lblAnswer})
+        number->setFont(cardFont);
+}
+
+void frmMain::showOperator(int index) {
+    const Operation &operation = Operations[index];
+    const QPixmap &designed = imlImages.Image(QString::fromLatin1(operation.imageKey));
+    pctOperand->setPixmap(layout_.Factor() == 1.0
+                              ? designed
+                              : ScaledArt(QString::fromLatin1(operation.art), layout_.Factor(),
+                                          qApp->devicePixelRatio()));
+}
+
+void frmMain::changeEvent(QEvent *event) {
+    // The window has a fixed size: where the desktop's own title bar offers maximise anyway
+    // (the toolkit's decorations under Wayland), it is put back at once.
+    if (event->type() == QEvent::WindowStateChange &&
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    QMainWindow::changeEvent(event);
+}
+
 void frmMain::createCard() {
     auto *client = centralWidget();
     Picture1 = new QLabel(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(LoadResourcePixmap(QStringLiteral(":/card.png")));
     QPalette cardPalette = Picture1->palette();
     cardPalette.setColor(QPalette::Window, QColor(255, 224, 192));
     Picture1->setPalette(cardPalette);
@@ -260,7 +357,9 @@ void frmMain::createCard() {
     pctOperand = new QLabel(Picture1);
     pctOperand->setObjectName(QStringLiteral("pctOperand"));
     pctOperand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pctOperand->setBackgroundRole(QPalette::Base);
+    QPalette operandPalette = pctOperand->palette();
+    operandPalette.setColor(QPalette::Window, SystemColourOf(SystemColour::WindowBackground));
+    pctOperand->setPalette(operandPalette);
     pctOperand->setAutoFillBackground(true);
 
     Shape2 = new QFrame(Picture1);
@@ -269,27 +368,24 @@ void frmMain::createCard() {
     Shape2->setLineWidth(1);
     Shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette shapePalette = Shape2->palette();
-    shapePalette.setColor(QPalette::WindowText, shapePalette.color(QPalette::Text));
+    shapePalette.setColor(QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
     Shape2->setPalette(shapePalette);
 
     Line1 = new QFrame(Picture1);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Line1->setBackgroundRole(QPalette::Text);
+    QPalette rulePalette = Line1->palette();
+    rulePalette.setColor(QPalette::Window, SystemColourOf(SystemColour::WindowText));
+    Line1->setPalette(rulePalette);
     Line1->setAutoFillBackground(true);
 
-    lblAnswer =
-        cardLabel(Picture1, "lblAnswer", QStringLiteral("XXX"), QColor(255, 0, 0), QPalette::Base);
+    lblAnswer = cardLabel(Picture1, "lblAnswer", QStringLiteral("XXX"), QColor(255, 0, 0),
+                          SystemColourOf(SystemColour::WindowBackground));
     lblAnswer->setVisible(false);
-    lblBottomNum = cardLabel(Picture1, "lblBottomNum", QStringLiteral("XX"), QColor(0, 255, 0),
-                             QPalette::Window);
-    lblTopNum = cardLabel(Picture1, "lblTopNum", QStringLiteral("XXX"), QColor(255, 255, 0),
-                          QPalette::Window);
-    for (QLabel *label : {lblBottomNum, lblTopNum}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        label->setPalette(palette);
-    }
+    lblBottomNum =
+        cardLabel(Picture1, "lblBottomNum", QStringLiteral("XX"), QColor(0, 255, 0), Qt::white);
+    lblTopNum =
+        cardLabel(Picture1, "lblTopNum", QStringLiteral("XXX"), QColor(255, 255, 0), Qt::white);
 
     // The operator picture covers the bottom number's left edge; the answer box's outline
     // stays visible around the answer.
@@ -375,7 +471,7 @@ void frmMain::Form_Load() {
     setWindowTitle(QString::fromLatin1(AppInfo::Title) + QStringLiteral(", v") +
                    IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
                    IntToText(AppInfo::Numbers().minor));
-    pctOperand->setPixmap(imlImages.Image(QStringLiteral("A")));
+    showOperator(0);
     cards_.BuildAdditionDeck(9);
     DealCard();
 }
@@ -433,9 +529,7 @@ void frmMain::answerWith(const QPushButton *button) {
     lblConfirmation->setVisible(true);
     const QString chosen = button->text();
     const bool right = CheckAnswer(chosen);
-    lblConfirmation->setText(right
-                                 ? tr("That's correct!")
-                                 : tr("Sorry. The correct answer is %1 .").arg(lblAnswer->text()));
+    lblConfirmation->setText(verdictText(right, lblAnswer->text()));
     fitVerdict();
     score_.Record(right);
     showScore();
@@ -444,14 +538,13 @@ void frmMain::answerWith(const QPushButton *button) {
 
 void frmMain::fitVerdict() {
     // "Sorry. The correct answer is 144 ." is wider than the designed box in most desktop
-    // fonts. Rather than cut it off, widen the box about its centre, as far as the window
-    // allows on the nearer side.
+    // fonts. Rather than cut it off, widen the box about its centre.
+    const QRect box = layout_.Rect(VerdictLeft, VerdictTop, VerdictWidth, VerdictHeight);
     const int needed =
         lblConfirmation->fontMetrics().horizontalAdvance(lblConfirmation->text()) + 4;
-    const int centre = VerdictBox.center().x();
-    const int room = 2 * std::min(centre, ClientArea.width() - 1 - centre);
-    const int width = std::clamp(needed, VerdictBox.width(), room);
-    lblConfirmation->setGeometry(centre - width / 2, VerdictBox.top(), width, VerdictBox.height());
+    const int width = std::clamp(needed, box.width(), layout_.Pixels(VerdictRoom));
+    const int centre = layout_.Pixels(VerdictCentre);
+    lblConfirmation->setGeometry(centre - width / 2, box.top(), width, box.height());
 }
 
 bool frmMain::CheckAnswer(const QString &chosen) {
@@ -461,8 +554,8 @@ bool frmMain::CheckAnswer(const QString &chosen) {
 }
 
 void frmMain::showScore() {
-    lblCorrectCount->setText(tr("Right: %1").arg(IntToText(score_.RightCount)));
-    lblIncorrectCount->setText(tr("Wrong: %1").arg(IntToText(score_.WrongCount)));
+    lblCorrectCount->setText(rightText(score_.RightCount));
+    lblIncorrectCount->setText(wrongText(score_.WrongCount));
 }
 
 void frmMain::mnuReset_Click() {
@@ -491,7 +584,7 @@ void frmMain::optOperation_Click(int Index) {
     if (Index < 0 || Index >= int(std::size(Operations)))
         throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange,
                            "Subscript out of range: no operation " + std::to_string(Index));
-    pctOperand->setPixmap(imlImages.Image(QString::fromLatin1(Operations[Index].imageKey)));
+    showOperator(Index);
     std::int16_t limit = 0;
     if (mnuRange09->isChecked())
         limit = 9;
@@ -510,10 +603,10 @@ void frmMain::selectRange(const QString &caption, bool zeroToNine, std::int16_t 
 }
 
 void frmMain::mnuRange09_Click() {
-    selectRange(tr("Range: 0-9"), true, 9);
+    selectRange(rangeText(9), true, 9);
 }
 void frmMain::mnuRange012_Click() {
-    selectRange(tr("Range: 0-12"), false, 12);
+    selectRange(rangeText(12), false, 12);
 }
 
 void frmMain::mnuRandomize_Click() {

@@ -11,6 +11,7 @@
 #include "drill/mod_cards.h"
 #include "platform/image_list.h"
 #include "platform/random_source.h"
+#include "platform/twips.h"
 
 #include <QMainWindow>
 #include <array>
@@ -36,6 +37,9 @@ public:
     // Lets tests start from a given score.
     Score &ScoreForTesting() { return score_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void createControls();
     void createCard();
@@ -43,6 +47,10 @@ private:
     void createMenus();
     void describeControls();
     void wireEvents();
+    // The scale at which every text the window can show fits its box.
+    TwipLayout fittingLayout() const;
+    void placeControls();
+    void showOperator(int index);
 
     void Form_Load();
 
@@ -112,4 +120,5 @@ private:
     // The option selected since the last press of any option: the click that selected it has
     // run optOperation_Click already.
     int selectedJustNow_ = -1;
+    TwipLayout layout_;
 };

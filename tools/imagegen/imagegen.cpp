@@ -385,11 +385,15 @@ constexpr std::array<const char *, 32> kHand = {
 static_assert(std::all_of(kHand.begin(), kHand.end(),
                           [](const char *row) { return std::string_view(row).size() == 32; }));
 
-QImage drawHandCursor() {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const char c = kHand[y][x];
+// At its designed size, or larger for scaled screens (ratio 1.5 or 2): each drawn pixel
+// becomes a block, so the outline stays crisp and the finger's tip, the hot spot, lands at
+// (12, 9) times the ratio, rounded up: (18, 14) and (24, 18).
+QImage drawHandCursor(double ratio = 1.0) {
+    const int size = int(32 * ratio);
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const char c = kHand[int(y / ratio)][int(x / ratio)];
             image.setPixel(x, y, c == '#' ? kBlack : c == 'o' ? kWhite : kClear);
         }
     }
@@ -461,5 +465,7 @@ int main(int argc, char **argv) {
     ok &= save(dir, QStringLiteral("about_icon_32.png"), drawAboutIcon(32));
     ok &= save(dir, QStringLiteral("about_icon_16.png"), drawAboutIcon(16));
     ok &= save(dir, QStringLiteral("hand_cursor.png"), drawHandCursor());
+    ok &= save(dir, QStringLiteral("hand_cursor@1.5x.png"), drawHandCursor(1.5));
+    ok &= save(dir, QStringLiteral("hand_cursor@2x.png"), drawHandCursor(2.0));
     return ok ? 0 : 1;
 }

@@ -1,0 +1,23 @@
+#include "platform/scaled_art.h"
+
+#include "platform/resource_images.h"
+
+#include <QFile>
+#include <cmath>
+
+QPixmap ScaledArt(const QString &path, double factor, double deviceRatio) {
+    if (factor == 1.0)
+        return LoadResourcePixmap(path);
+    const QPixmap designed(path);
+    QString doubled = path;
+    doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    const QPixmap source = QFile::exists(doubled) ? QPixmap(doubled) : designed;
+    const QSize logical(int(std::lround(designed.width() * factor)),
+                        int(std::lround(designed.height() * factor)));
+    const QSize device = (QSizeF(logical) * deviceRatio).toSize();
+    QPixmap scaled = source.size() == device
+                         ? source
+                         : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(double(device.width()) / logical.width());
+    return scaled;
+}

@@ -1,0 +1,204 @@
+// Both windows on the desktops people have: fonts, colour schemes, placement. Also run on X
+// (Xvfb with openbox) and Wayland (headless Weston) through tests/on_display.sh.
+
+#include "about_window/frm_about.h"
+#include "platform/design_colours.h"
+#include "scripted_random.h"
+#include "window_probe.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+// Names every text of the windows, as they stand, that is cut horizontally or vertically:
+// labels, buttons (a radio button's text beside its mark) and menu-bar titles.
+QStringList cutTexts(const QList<QWidget *> &windows) {
+    QStringList cut;
+    const auto check = [&](const QWidget *w, const QString &text, QSize need, QSize room) {
+        if (!w->isHidden() && (need.width() > room.width() || need.height() > room.height()))
+            cut << w->objectName() + u' ' + text;
+    };
+    for (QWidget *window : windows) {
+        for (const QLabel *l : window->findChildren<QLabel *>())
+            check(l, l->text(), l->fontMetrics().size(0, l->text()), l->contentsRect().size());
+        for (const QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+            const QSize framed = b->fontMetrics().size(0, b->text()) + QSize(8, 8);
+            check(b, b->text(), b->inherits("QRadioButton") ? b->sizeHint() : framed, b->size());
+        }
+        for (QMenuBar *bar : window->findChildren<QMenuBar *>())
+            for (QAction *title : bar->actions()) {
+                const QRect g = bar->actionGeometry(title);
+                check(bar, title->text(), bar->fontMetrics().size(0, title->text()),
+                      bar->rect().contains(g) ? g.size() : QSize());
+            }
+    }
+    return cut;
+}
+
+double luminance(QColor c) {
+    const auto lin = [](double v) { return v < .04 ? v / 12.92 : pow((v + .055) / 1.055, 2.4); };
+    return .2126 * lin(c.redF()) + .7152 * lin(c.greenF()) + .0722 * lin(c.blueF()) + .05;
+}
+double contrast(QColor a, QColor b) {
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+// What a control is drawn on: the nearest surface filled behind it.
+QColor surfaceOf(const QWidget *w) {
+    while (!w->autoFillBackground() && !w->isWindow())
+        w = w->parentWidget();
+    return w->palette().color(w->backgroundRole());
+}
+
+} // namespace
+
+class TestDesktopLook : public QObject {
+    Q_OBJECT
+    ScriptedRandom random_{{JustBelowOne}}; // deals the last card of a deck: 12 x 12
+
+private Q_SLOTS:
+    void cleanup() {
+        QApplication::setFont(QFont());
+        QApplication::setPalette(QPalette());
+        SetColourSchemeForTesting(nullptr);
+    }
+
+    void noTextIsCut_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<bool>("designScale"); // whether the design's 15 twips to the pixel hold
+        QTest::newRow("toolkit default") << "Noto Sans" << 0 << true;
+        QTest::newRow("GNOME: Cantarell 11") << "Cantarell" << 11 << false;
+        QTest::newRow("KDE: Noto Sans 10") << "Noto Sans" << 10 << false;
+        QTest::newRow("Xfce: DejaVu Sans 9") << "DejaVu Sans" << 9 << false; // "Wrong: 32768"
+        QTest::newRow("Xfce: DejaVu Sans 10") << "DejaVu Sans" << 10 << false;
+        QTest::newRow("large: DejaVu Sans 12") << "DejaVu Sans" << 12 << false;
+        QTest::newRow("larger: DejaVu Sans 14") << "DejaVu Sans" << 14 << false;
+        QTest::newRow("monospace fallback") << "DejaVu Sans Mono" << 10 << false;
+    }
+    void noTextIsCut() {
+        QFETCH(QString, family);
+        QFETCH(int, points);
+        if (points)
+            QApplication::setFont(QFont(family, points));
+        QCOMPARE(QFontInfo(QApplication::font()).family(), family);
+        frmMain w(&random_);
+        WindowProbe p(w);
+        w.show(); // lays the menu bar out
+        QStringList cut = cutTexts({&w});
+        // Then the widest texts: the verdict on 12 x 12, scores of five figures, the range.
+        p.selectOperation(2);
+        p.trigger(QStringLiteral("mnuRange012"));
+        w.ScoreForTesting() = {32767, 32767};
+        p.clickChoice(1); // wrong: the answer is on button 4
+        frmAbout about(&w);
+        cut << cutTexts({&w, &about});
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+        const double twips = w.property("twipsPerPixel").toDouble();
+        QTEST(twips == 15.0, "designScale");
+        QCOMPARE(w.centralWidget()->size(), QSize(qRound(5925 / twips), qRound(6345 / twips)));
+    }
+
+    void textsStandOut_data() {
+        QTest::addColumn<QPalette>("desktop");
+        QTest::addColumn<bool>("distinctRoles"); // each role its own colour, to tell them apart
+        QPalette dark(QColor(0x31, 0x36, 0x3b)), highContrast(Qt::black);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(0xfc, 0xfc, 0xfc)), highContrast.setColor(role, Qt::white);
+        QTest::newRow("light") << QApplication::style()->standardPalette() << false;
+        QTest::newRow("dark") << dark << false;
+        QTest::newRow("high contrast") << highContrast << false;
+        QTest::newRow("dark, distinct roles") << dark << true;
+    }
+    void textsStandOut() {
+        QFETCH(QPalette, desktop);
+        QFETCH(bool, distinctRoles);
+        const ColourScheme distinct{QColor(250, 250, 240), QColor(10, 20, 30),
+                                    QColor(245, 240, 250), QColor(200, 210, 220), Qt::darkRed};
+        SetColourSchemeForTesting(distinctRoles ? &distinct : nullptr);
+        QApplication::setPalette(desktop);
+        frmMain w(&random_);
+        WindowProbe(w).clickChoice(1); // the verdict and the answer show
+        frmAbout about(&w);
+        // Apart from the design's own pairs: yellow, green, red numbers on white, the navy link.
+        const QList<QColor> designed{QColor(255, 255, 0), Qt::green, Qt::red, QColor(0, 0, 128)};
+        for (const QWidget *c : w.findChildren<QWidget *>() + about.findChildren<QWidget *>()) {
+            const bool desktops = c->inherits("QPushButton") || c->inherits("QMenuBar");
+            const auto *l = qobject_cast<const QLabel *>(c);
+            if (!(l && !l->text().isEmpty()) && !c->inherits("QAbstractButton") && !desktops)
+                continue;
+            const QColor text = c->palette().color(c->foregroundRole());
+            const QColor own = desktop.color(c->palette().currentColorGroup(), c->foregroundRole());
+            if (desktops) // drawn by the desktop in its own scheme
+                QCOMPARE(text, own);
+            else if (!designed.contains(text))
+                QVERIFY2(contrast(text, surfaceOf(c)) >= 4.5, qPrintable(c->objectName()));
+        }
+        using enum SystemColour;
+        const std::tuple<const char *, bool, SystemColour> roles[] = {
+            {"lblURL", 0, ButtonText},
+            {"optOperation(0)", 0, ButtonText},
+            {"lbllimit", 0, WindowText},
+            {"Line1", 1, WindowText},
+            {"lblDescription", 1, TitleBarText},
+            {"pctOperand", 1, WindowBackground},
+            {"optOperation(0)", 1, InactiveBorder}};
+        const auto find = [&](const char *n) {
+            return w.findChild<QWidget *>(n) ? w.findChild<QWidget *>(n)
+                                             : about.findChild<QWidget *>(n);
+        };
+        for (const auto &[name, onIt, role] : roles)
+            QCOMPARE(onIt ? surfaceOf(find(name))
+                          : find(name)->palette().color(find(name)->foregroundRole()),
+                     SystemColourOf(role));
+        // On the card the rule and the answer box stand out, and nothing turns dark.
+        const QImage card = find("Picture1")->grab().toImage();
+        const QRect box = find("Shape2")->geometry();
+        for (QPoint on : {box.topLeft() + QPoint(box.width() / 4, 0), find("Line1")->pos()})
+            QVERIFY(contrast(card.pixelColor(on), Qt::white) > 4.5);
+        QCOMPARE(card.pixelColor(find("pctOperand")->geometry().bottomRight()),
+                 SystemColourOf(WindowBackground));
+        const QRect rule = about.findChild<QWidget *>(QStringLiteral("Line1"))->geometry();
+        QCOMPARE(about.grab().toImage().pixelColor(rule.center()), QColor(0, 0, 192));
+    }
+
+    // Run at QT_SCALE_FACTOR 1, 1.5 and 2 (see CMakeLists.txt).
+    void picturesAndPointerStaySharp() {
+        const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+        frmMain w(&random_);
+        frmAbout about(&w);
+        for (const char *name : {"pctOperand", "Picture1"}) // from the double-size drawings
+            QCOMPARE(w.findChild<QLabel *>(QLatin1String(name))->pixmap().devicePixelRatio(),
+                     factor > 1 ? 2.0 : 1.0);
+        // The hand pointer's drawing for the screen: 32 pixels each way at its designed size.
+        const QCursor hand = about.findChild<QWidget *>(QStringLiteral("lblURL"))->cursor();
+        QCOMPARE(hand.pixmap().size(), QSize(32, 32) * factor);
+        const QImage drawing = hand.pixmap().toImage();
+        QCOMPARE(drawing.pixelColor(hand.hotSpot() * factor), QColor(Qt::black)); // the tip
+    }
+
+    // Framed by openbox under X, drawn by the toolkit under Wayland (see tests/on_display.sh).
+    void framesAreCentredAndKeepTheirSize() {
+        const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+        frmMain w(&random_);
+        frmAbout about(&w);
+        for (QWidget *window : QList<QWidget *>{&w, &about}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTRY_VERIFY(!x11 || !window->windowHandle()->frameMargins().isNull()); // framed
+            const QRect on = window == &w ? w.screen()->availableGeometry() : w.frameGeometry();
+            QTRY_VERIFY(!x11 ||
+                        (window->frameGeometry().center() - on.center()).manhattanLength() < 3);
+        }
+        // What the toolkit's own title bars offer beyond the design is refused.
+        w.setWindowState(Qt::WindowMaximized);
+        about.setWindowState(Qt::WindowMinimized);
+        QTRY_COMPARE(w.windowState() | about.windowState(), Qt::WindowNoState);
+    }
+};
+
+QTEST_MAIN(TestDesktopLook)
+#include "test_desktop_look.moc"
