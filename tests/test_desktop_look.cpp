@@ -50,6 +50,8 @@ double contrast(QColor a, QColor b) {
 QColor surfaceOf(const QWidget *w) {
     while (!w->autoFillBackground() && !w->isWindow())
         w = w->parentWidget();
+    if (w->inherits("frmAbout")) // paints its own surface white
+        return Qt::white;
     return w->palette().color(w->backgroundRole());
 }
 
