@@ -27,7 +27,6 @@ private Q_SLOTS:
     void captionsShowTheVersion_data();
     void captionsShowTheVersion();
     void layout();
-    void windowCannotBeResized();
     void menus();
     void grabbedWindowShowsTheCard();
     void keyboard();
@@ -94,20 +93,10 @@ void TestMainWindow::layout() {
     QCOMPARE(p.get("lblAnswer")->geometry().right(), right);
     QCOMPARE(p.get("Shape2")->geometry(), p.get("lblAnswer")->geometry());
     QVERIFY(p.get("pctOperand")->geometry().intersects(p.get("lblBottomNum")->geometry()));
-}
-
-void TestMainWindow::windowCannotBeResized() {
-    frmMain w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.centralWidget()->size(), QSize(395, 423));
+    QCOMPARE(w.centralWidget()->size(), QSize(395, 423)); // fixed: minimise and close only
     QCOMPARE(w.minimumSize(), w.maximumSize());
-    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-    const QString before = WindowProbe(w).card();
-    w.showMinimized();
-    w.showNormal();
-    QCOMPARE(WindowProbe(w).card(), before);
+    QCOMPARE(w.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
+             Qt::WindowMinimizeButtonHint);
 }
 
 void TestMainWindow::menus() {
@@ -135,25 +124,19 @@ void TestMainWindow::grabbedWindowShowsTheCard() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage image = w.centralWidget()->grab().toImage();
-    auto countOf = [&](QRect area, QColor colour) {
+    // Where the card's colours show, in window pixels: its surround merges with the window; the
+    // blue plus, the yellow and green numbers, the black rule; no red while the answer hides.
+    const std::tuple<QRect, QColor, int> areas[] = {
+        {{0, 0, 25, 25}, QColor(212, 208, 200), 625}, {{72, 136, 47, 47}, Qt::blue, 100},
+        {{72, 64, 129, 57}, Qt::yellow, 100},         {{104, 128, 97, 57}, Qt::green, 100},
+        {{64, 199, 130, 5}, Qt::black, 500},          {{56, 216, 145, 57}, Qt::red, 0}};
+    for (const auto &[area, colour, least] : areas) {
         int n = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
                 n += image.pixelColor(x, y) == colour;
-        return n;
-    };
-    // The card: white inside, its surround merging with the window at the corners.
-    QCOMPARE(image.pixelColor(24 + 107, 24 + 20), QColor(Qt::white));
-    QCOMPARE(image.pixelColor(24, 24), QColor(212, 208, 200));
-    QCOMPARE(image.pixelColor(5, 5), QColor(212, 208, 200));
-    // On the card: the blue plus in the operator box, the yellow and green numbers, the black
-    // rule, and no red while the answer is hidden.
-    const QPoint card(24, 24);
-    QVERIFY(countOf(QRect(48, 112, 47, 47).translated(card), QColor(0, 0, 255)) > 100);
-    QVERIFY(countOf(QRect(48, 40, 129, 57).translated(card), QColor(255, 255, 0)) > 100);
-    QVERIFY(countOf(QRect(80, 104, 97, 57).translated(card), QColor(0, 255, 0)) > 100);
-    QVERIFY(countOf(QRect(40, 175, 130, 5).translated(card), QColor(0, 0, 0)) > 500);
-    QCOMPARE(countOf(QRect(32, 192, 145, 57).translated(card), QColor(255, 0, 0)), 0);
+        QVERIFY2(least ? n >= least : n == 0, qPrintable(colour.name()));
+    }
 }
 
 void TestMainWindow::keyboard() {
