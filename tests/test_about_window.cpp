@@ -7,132 +7,90 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <QWindow>
-#include <memory>
 
-namespace {
-
-const QString Address = QString::fromUtf8(Maker::WebAddress);
-const QString OpenWith = QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL ");
-
-// Notes each call, its arguments joined by '|'; the test gives the answers.
-class RecordingShell : public DesktopShell {
-public:
+// Notes each call, its arguments joined by '|', and keeps the answer for the test to give.
+struct RecordingShell : DesktopShell {
     void ShellExecute(const QString &operation, const QString &file, const QString &parameters,
-                      const QString &directory, int showCommand, Answer answer) override {
+                      const QString &directory, int showCommand, Answer given) override {
         calls << QStringList{operation, file, parameters, directory, QString::number(showCommand)}
                      .join('|');
-        answers << answer;
+        answer = given;
     }
     QString RunCommandLine(const QString &commandLine, int windowStyle) override {
         calls << commandLine + '|' + QString::number(windowStyle);
-        return notStarted;
+        return QStringLiteral("zf"); // the program that could not be started
     }
     QStringList calls;
-    QList<Answer> answers;
-    QString notStarted;
+    Answer answer;
 };
-
-QPoint centreOf(QWidget &about, const char *name) {
-    return about.findChild<QWidget *>(name)->geometry().center();
-}
-
-} // namespace
 
 class TestAboutWindow : public QObject {
     Q_OBJECT
+    const QString Address = QString::fromUtf8(Maker::WebAddress);
+    RecordingShell shell;
+    QWidget owner;
 
 private Q_SLOTS:
     void initTestCase() {
         ErrorPath::SetReporter([](const QString &message) { QFAIL(qPrintable(message)); });
         DesktopShell::SetDefaultForTesting(&shell);
         owner.setObjectName(QStringLiteral("owner"));
-        owner.setGeometry(100, 80, 640, 480);
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
     }
     void init() { shell = RecordingShell(); }
 
-    // Each opening is loaded afresh, its link reads as the address it opens, one hand pointer.
-    void loaded() {
-        frmAbout about, again;
-        QCOMPARE(about.windowTitle(), QStringLiteral("About..."));
-        auto *link = about.findChild<QLabel *>(QStringLiteral("lblURL"));
-        QCOMPARE(about.findChild<QLabel *>("lblTitle")->text(), QStringLiteral("Zembrofact v1.0"));
-        QCOMPARE(about.findChild<QLabel *>("lblDescription")->text(), Maker::Notice);
-        QCOMPARE(link->text(), Maker::WebAddressShort);
-        QCOMPARE(link->toolTip(), Address);
-        QCOMPARE(again.findChild<QLabel *>("lblURL")->cursor().pixmap().cacheKey(),
-                 link->cursor().pixmap().cacheKey());
-    }
-
-    // An assistive tool's Press on the link opens the address, as a click does.
-    void linkPressedByAssistiveTool() {
-        frmAbout about;
-        auto *link = QAccessible::queryAccessibleInterface(about.findChild<QLabel *>("lblURL"));
-        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(shell.calls, QStringList{"Open|" + Address + "|0|0|1"});
-    }
-
-    // A showing as the user meets it: OK has the focus, and OK, Enter or Escape closes it.
-    void showing_data() {
-        QTest::addColumn<int>("key"); // or ClickOK
-        QTest::newRow("OK clicked") << int(ClickOK);
+    // As met: loaded, with a hand pointer, the link reading as what it opens; only the
+    // link highlights it, only the bare surface (Line1 included) restores it; a press released
+    // off the link is no click, an assistive tool's Press is one; OK, Enter or Escape closes.
+    void shown_data() {
+        QTest::addColumn<int>("key"); // 0: click OK
+        QTest::newRow("OK clicked") << 0;
         QTest::newRow("Enter") << int(Qt::Key_Return);
         QTest::newRow("Escape") << int(Qt::Key_Escape);
     }
-    void showing() {
+    void shown() {
         QFETCH(int, key);
         frmAbout about(&owner);
-        QTimer::singleShot(0, &about, [&] {
-            QVERIFY(QTest::qWaitForWindowExposed(&about));
-            QWindow *window = about.windowHandle();
-            // A press on the link released off it is no click.
-            QTest::mousePress(window, Qt::LeftButton, {}, centreOf(about, "lblURL"));
-            QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(300, 20));
-            QCOMPARE(shell.calls, QStringList());
-            about.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&about));
-            QCOMPARE(QApplication::focusWidget(), about.findChild<QPushButton *>());
-            if (key == ClickOK)
-                QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(about, "cmdOK"));
-            else
-                QTest::keyClick(window, Qt::Key(key));
-        });
-        QTimer::singleShot(10000, &about, [&] { about.done(-1); });
-        QCOMPARE(about.exec(), int(QDialog::Accepted));
-    }
-
-    // Only the link highlights it; only the bare surface (Line1 included) puts it back.
-    void hover() {
-        const std::pair<const char *, bool> walk[] = {{"lblURL", true},  {"surface", false},
-                                                      {"lblURL", true},  {"lblTitle", true},
-                                                      {"picIcon", true}, {"lblDescription", true},
-                                                      {"cmdOK", true},   {"Line1", false},
-                                                      {"lblURL", true},  {"out", true}};
-        frmAbout about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QWindow *window = about.windowHandle();
         auto *link = about.findChild<QLabel *>(QStringLiteral("lblURL"));
+        const auto text = [&](const char *name) { return about.findChild<QLabel *>(name)->text(); };
+        QCOMPARE((QStringList{about.windowTitle(), text("lblTitle"), text("lblDescription"),
+                              link->text(), link->toolTip()}),
+                 (QStringList{"About...", "Zembrofact v1.0", Maker::Notice, Maker::WebAddressShort,
+                              Address}));
+        QVERIFY(!link->cursor().pixmap().isNull()); // the hand, drawn
         const auto look = [link] {
             return std::pair(link->palette().color(QPalette::WindowText), link->font().underline());
         };
-        const auto normal =
-            std::pair(QGuiApplication::palette().color(QPalette::ButtonText), false);
+        const auto normal = std::pair(QApplication::palette().color(QPalette::ButtonText), false);
         QCOMPARE(look(), normal);
         QEvent leave(QEvent::Leave);
-        for (const auto &[place, highlighted] : walk) {
-            if (auto *control = about.findChild<QWidget *>(place))
-                QTest::mouseMove(about.windowHandle(), control->geometry().center());
-            else if (place == QLatin1String("out"))
+        const QString walk =
+            "lblURL surface lblURL lblTitle picIcon lblDescription cmdOK Line1 lblURL out";
+        for (const QString &place : walk.split(' ')) {
+            const auto *control = about.findChild<QWidget *>(place);
+            if (place == "out")
                 QCoreApplication::sendEvent(&about, &leave);
             else
-                QTest::mouseMove(about.windowHandle(), QPoint(300, 20));
-            QCOMPARE(look(), highlighted ? std::pair(QColor(0, 0, 128), true) : normal);
+                QTest::mouseMove(window, control ? control->geometry().center() : QPoint(300, 20));
+            const bool lit = place != "surface" && place != "Line1";
+            QCOMPARE(look(), lit ? std::pair(QColor(0, 0, 128), true) : normal);
         }
+        QTest::mousePress(window, Qt::LeftButton, {}, link->geometry().center());
+        QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(300, 20));
+        QCOMPARE(shell.calls, QStringList());
+        QAccessible::queryAccessibleInterface(link)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QCOMPARE(shell.calls, QStringList{"Open|" + Address + "|0|0|1"});
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        key ? QTest::keyClick(window, Qt::Key(key))
+            : QTest::mouseClick(about.findChild<QWidget *>("cmdOK"), Qt::LeftButton);
+        QVERIFY(about.isHidden() && about.result() == QDialog::Accepted);
     }
 
     // 31 runs the fallback, target appended as it is; a failure is told over the window (its
@@ -140,46 +98,37 @@ private Q_SLOTS:
     void answers_data() {
         QTest::addColumn<QVariant>("file");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("notStarted");   // by the fallback
         QTest::addColumn<QStringList>("expected"); // calls after the request, then messages
         const QString blanks = QStringLiteral("/home/pupil/My Cards/times \"table\".txt");
+        const QString openWith = DesktopShell::OpenWithCommand;
+        const QString notStarted = "programNotStarted: The program \"zf\" could not be started. @";
         QTest::newRow("blanks, unquoted (31)")
-            << QVariant(blanks) << 31 << "" << QStringList{OpenWith + blanks + "|1"};
+            << QVariant(blanks) << 31
+            << QStringList{openWith + blanks + "|1", notStarted + "frmAbout"};
         QTest::newRow("number as its digits, window gone (31)")
-            << QVariant(7) << 31 << "zf-x"
-            << QStringList{OpenWith + "7|1",
-                           "programNotStarted: The program \"zf-x\" could not be started. @owner"};
-        QTest::newRow("handed on (42)") << QVariant(Address) << 42 << "" << QStringList();
-        QTest::newRow("file not found, window gone (2)")
-            << QVariant(blanks) << 2 << ""
+            << QVariant(7) << 31 << QStringList{openWith + "7|1", notStarted + "owner"};
+        QTest::newRow("handed on (42)") << QVariant(Address) << 42 << QStringList();
+        QTest::newRow("file not found (2)")
+            << QVariant(blanks) << 2
             << QStringList{
-                   "notOpened: The file could not be opened: it could not be found. @owner"};
+                   "notOpened: The file could not be opened: it could not be found. @frmAbout"};
     }
     void answers() {
         QFETCH(QVariant, file);
         QFETCH(int, answer);
-        QFETCH(QString, notStarted);
         QFETCH(QStringList, expected);
-        shell.notStarted = notStarted;
-        auto about = std::make_unique<frmAbout>(&owner);
+        QScopedPointer<frmAbout> about(new frmAbout(&owner));
         about->RunShellExecute(QStringLiteral("Open"), file, QVariant(0), QVariant(0), 1);
-        QCOMPARE(shell.calls, QStringList{"Open|" + file.toString() + "|0|0|1"});
         if (QString(QTest::currentDataTag()).contains("gone"))
             about.reset();
-        shell.calls.clear();
-        shell.answers.value(0)(answer);
+        shell.answer(answer);
         for (auto *box : owner.findChildren<QMessageBox *>()) {
             shell.calls << box->objectName() + ": " + box->text() + " @" +
                                box->parentWidget()->objectName();
             delete box;
         }
-        QCOMPARE(shell.calls, expected);
+        QCOMPARE(shell.calls.mid(1), expected);
     }
-
-private:
-    enum : int { ClickOK = -1 };
-    RecordingShell shell;
-    QWidget owner;
 };
 
 QTEST_MAIN(TestAboutWindow)
