@@ -64,6 +64,7 @@ class TestDesktopLook : public QObject {
     const QFont toolkitDefault_ = QApplication::font();
 
 private Q_SLOTS:
+    void initTestCase() { FailOnUnexpectedErrors(); }
     void cleanup() {
         Translation::Install(QLocale::c());
         QApplication::setFont(toolkitDefault_);

@@ -2,7 +2,6 @@
 #include "main_window/card_font.h"
 #include "platform/announce.h"
 #include "platform/app_info.h"
-#include "platform/error_path.h"
 #include "platform/image_list.h"
 #include "scripted_random.h"
 #include "window_probe.h"
@@ -18,11 +17,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // An unexpected error fails the test at once, instead of waiting in a message box.
-    void init() {
-        ErrorPath::SetReporter([](const QString &error) { qFatal("%s", qPrintable(error)); });
-    }
-    void cleanup() { ErrorPath::ResetReporter(); }
+    void initTestCase() { FailOnUnexpectedErrors(); }
     void startUpState();
     void captionsShowTheVersion_data();
     void captionsShowTheVersion();

@@ -17,6 +17,7 @@ QString read(const QString &path) {
 class TestTranslations : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { FailOnUnexpectedErrors(); }
     void everyCatalogueHoldsTheProgramsTexts() {
         QTemporaryDir dir;
         for (QDirIterator ts(Root + "/translations", {"*.ts"}); ts.hasNext();) {

@@ -4,6 +4,7 @@
 
 #include "drill/mod_cards.h"
 #include "main_window/frm_main.h"
+#include "platform/error_path.h"
 #include "platform/image_list.h"
 
 #include <QAction>
@@ -11,6 +12,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+// An unexpected error fails the test at once, instead of waiting in a message box nobody closes.
+inline void FailOnUnexpectedErrors() {
+    ErrorPath::SetReporter([](const QString &error) { qFatal("%s", qPrintable(error)); });
+}
 
 class WindowProbe {
 public:
