@@ -211,12 +211,14 @@ void TestDrillWindow::settings() {
     ScriptedRandom random({0.5f, 0.0f});
     frmMain w(&random);
     WindowProbe p(w);
+    const char *range = twelve ? "mnuRange012" : "mnuRange09";
+    p.selectOperation(operation);
+    p.trigger(range);
     p.clickChoice(1); // an answered card, and a score
     const QString score = p.text("lblCorrectCount") + p.text("lblIncorrectCount");
-    p.selectOperation(operation);
     // A range command runs in full even when its range is in force: a fresh card is dealt.
     random.Script({0.0f, 0.0f});
-    p.trigger(twelve ? "mnuRange012" : "mnuRange09");
+    p.trigger(range);
     QCOMPARE(p.card(), WindowProbe::cardText(w.Cards().Deck()[0]));
     QVERIFY(!p.answered());
     QCOMPARE(p.text("lbllimit"), twelve ? "Range: 0-12" : "Range: 0-9");
