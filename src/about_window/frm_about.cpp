@@ -23,7 +23,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QUrl>
 #include <QVariant>
 #include <array>
 #include <utility>
@@ -68,9 +67,6 @@ QCursor handPointer(qreal deviceRatio) {
     const qreal hotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? ratio : 1.0;
     return QCursor(hand, qRound(12 * hotScale), qRound(9 * hotScale));
 }
-
-// Command buttons draw their caption inside a frame and a margin of about this many pixels.
-constexpr int ButtonMargin = 4;
 
 // Turns one of RunShellExecute's values into the text the shell is given: a text as it is,
 // a number as its decimal digits, nothing as an empty text.
@@ -268,19 +264,17 @@ void frmAbout::placeControls() {
         int margin = 0;
         if (const auto *button = qobject_cast<const QPushButton *>(control)) {
             text = button->text();
-            margin = 2 * ButtonMargin;
+            margin = TwipLayout::ButtonMargin;
         }
         if (control == lblDescription)
             text = QString::fromUtf8(Maker::Notice);
         if (text.isEmpty() || control == lblTitle)
             continue; // the title is measured with the text it is given at load, below
-        const QSize size = control->fontMetrics().size(Qt::TextSingleLine, text);
-        needs << TwipLayout::Need{size.width() + margin, place.width}
-              << TwipLayout::Need{size.height() + margin, place.height};
+        needs << TwipLayout::TextNeeds(control->fontMetrics(), text, margin, place.width,
+                                       place.height);
     }
-    const QSize title = lblTitle->fontMetrics().size(Qt::TextSingleLine, titleText());
-    needs << TwipLayout::Need{title.width(), ControlPlaces[4].width}
-          << TwipLayout::Need{title.height(), ControlPlaces[4].height};
+    needs << TwipLayout::TextNeeds(lblTitle->fontMetrics(), titleText(), 0, ControlPlaces[4].width,
+                                   ControlPlaces[4].height);
     const TwipLayout layout =
         TwipLayout::Fitting(needs, ownerScale.isValid() ? ownerScale.toDouble() : TwipsPerPixel);
 
@@ -418,9 +412,7 @@ void frmAbout::ShellAnswered(DesktopShell &shell, const QString &file, int resul
 
 // Says in everyday words why target did not open.
 void frmAbout::reportNotOpened(const QString &target, int result, QWidget *over) {
-    const QString scheme = QUrl(target).scheme();
-    const bool webPage =
-        scheme.size() > 1 && scheme.compare(QLatin1String("file"), Qt::CaseInsensitive) != 0;
+    const bool webPage = !DesktopShell::WebScheme(target).isEmpty();
     QString reason;
     switch (result) {
     case DesktopShell::HelperNotFound:

@@ -64,9 +64,6 @@ constexpr int VerdictLeft = 720, VerdictTop = 4680, VerdictWidth = 2415, Verdict
 constexpr int VerdictCentre = VerdictLeft + VerdictWidth / 2;
 constexpr int VerdictRoom = 2 * std::min(VerdictCentre, ClientWidth - VerdictCentre) - 2 * 15;
 
-// Command buttons draw their caption inside a frame and a margin of about this many pixels.
-constexpr int ButtonMargin = 4;
-
 // Line1, the rule under the bottom number: 5 pixels wide from x 480 to 2670 at y 2655.
 constexpr int RuleLeft = 480, RuleRight = 2670, RuleY = 2655, RuleWidthPx = 5;
 
@@ -272,36 +269,31 @@ void frmMain::createControls() {
 
 TwipLayout frmMain::fittingLayout() const {
     QList<TwipLayout::Need> needs;
-    const auto label = [&](const QLabel *control, const QString &text, int roomWidth) {
-        const QSize size = control->fontMetrics().size(Qt::TextSingleLine, text);
+    // The text a control shows, in its box as designed (the verdict in the room it may widen to).
+    const auto measure = [&](const QWidget *control, const QString &text, int margin) {
         const Placement *designed = placementOf(qPrintable(control->objectName()));
-        needs << TwipLayout::Need{size.width(), designed ? designed->width : roomWidth}
-              << TwipLayout::Need{size.height(), designed ? designed->height : VerdictHeight};
-    };
-    const auto button = [&](const QPushButton *control, const QString &text) {
-        const QSize size = control->fontMetrics().size(Qt::TextSingleLine, text);
-        const Placement *designed = placementOf(qPrintable(control->objectName()));
-        needs << TwipLayout::Need{size.width() + 2 * ButtonMargin, designed->width}
-              << TwipLayout::Need{size.height() + 2 * ButtonMargin, designed->height};
+        needs << TwipLayout::TextNeeds(control->fontMetrics(), text, margin,
+                                       designed ? designed->width : VerdictRoom,
+                                       designed ? designed->height : VerdictHeight);
     };
     for (QAbstractButton *option : optOperation->buttons()) {
         const Placement *designed = placementOf(qPrintable(option->objectName()));
         needs << TwipLayout::Need{option->sizeHint().width(), designed->width}
               << TwipLayout::Need{option->sizeHint().height(), designed->height};
     }
-    button(cmdNextCard, cmdNextCard->text());
+    measure(cmdNextCard, cmdNextCard->text(), TwipLayout::ButtonMargin);
     // The widest captions: those around the largest answer.
     for (const std::int16_t caption : ChoiceCaptions(144, 1))
         for (QPushButton *choice : choices_)
-            button(choice, IntToText(caption));
+            measure(choice, IntToText(caption), TwipLayout::ButtonMargin);
     for (const QString &text : {lbllimit->text(), rangeText(9), rangeText(12)})
-        label(lbllimit, text, 0);
+        measure(lbllimit, text, 0);
     for (const QString &text : {lblCorrectCount->text(), rightText(32767)})
-        label(lblCorrectCount, text, 0);
+        measure(lblCorrectCount, text, 0);
     for (const QString &text : {lblIncorrectCount->text(), wrongText(99999)})
-        label(lblIncorrectCount, text, 0);
+        measure(lblIncorrectCount, text, 0);
     for (const QString &text : {verdictText(true, {}), verdictText(false, QStringLiteral("144"))})
-        label(lblConfirmation, text, VerdictRoom);
+        measure(lblConfirmation, text, 0);
     return TwipLayout::Fitting(needs);
 }
 

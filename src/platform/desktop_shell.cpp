@@ -39,12 +39,6 @@ void answerLater(const DesktopShell::Answer &answer, int result) {
     QTimer::singleShot(0, QCoreApplication::instance(), [answer, result] { answer(result); });
 }
 
-// The scheme of a web address, such as "https"; empty for a local file.
-QString webScheme(const QString &target) {
-    const QString scheme = QUrl(target).scheme().toLower();
-    return scheme.size() > 1 && scheme != QLatin1String("file") ? scheme : QString();
-}
-
 // xdg-open failed with result for a web address of scheme. When the desktop has no default
 // program for the scheme, its own opener (gio, kde-open, exo-open) had none to start, whatever
 // status it chose to say so with: that is NoAssociation.
@@ -71,6 +65,11 @@ void askDefaultProgram(const QString &scheme, const DesktopShell::Answer &answer
 }
 
 } // namespace
+
+QString DesktopShell::WebScheme(const QString &target) {
+    const QString scheme = QUrl(target).scheme().toLower();
+    return scheme.size() > 1 && scheme != QLatin1String("file") ? scheme : QString();
+}
 
 DesktopShell &DesktopShell::Default() {
     if (testingShell)
@@ -122,7 +121,7 @@ void XdgDesktopShell::ShellExecute(const QString &operation, const QString &file
                          answerLater(answer, HelperNotFound);
                          process->deleteLater();
                      });
-    const QString scheme = webScheme(file);
+    const QString scheme = WebScheme(file);
     QObject::connect(process, &QProcess::finished, process,
                      [process, answer, scheme](int exitCode, QProcess::ExitStatus status) {
                          const int result = resultOfExit(status, exitCode);

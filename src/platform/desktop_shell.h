@@ -43,6 +43,9 @@ public:
     // not be started; empty when it started, or when there was nothing to start.
     virtual QString RunCommandLine(const QString &commandLine, int windowStyle) = 0;
 
+    // The scheme of a web address, such as "https"; empty for a local file.
+    static QString WebScheme(const QString &target);
+
     // The desktop's own shell, unless a test has put another in its place.
     static DesktopShell &Default();
     // nullptr puts the desktop's own shell back.

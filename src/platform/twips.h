@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QList>
 #include <QRect>
 #include <algorithm>
@@ -8,15 +9,6 @@
 // Window layouts are designed in twips, 1440 to the inch: 15 twips to a pixel at 96 dpi.
 // Qt's device-independent pixels are those 96-dpi pixels, so scaled screens stay in proportion.
 constexpr int TwipsPerPixel = 15;
-
-constexpr int TwipsToPixels(int twips) {
-    return (twips * 2 + TwipsPerPixel) / (TwipsPerPixel * 2); // rounded to the nearest pixel
-}
-
-// A control's designed rectangle (left, top, width, height in twips) in pixels.
-constexpr QRect TwipsRect(int left, int top, int width, int height) {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
 
 // How a window's twips become pixels. The design's 15 twips to the pixel holds wherever the
 // texts fit their boxes; where the desktop's font needs more room, fewer twips make a pixel, so
@@ -29,6 +21,17 @@ public:
         int pixels;
         int roomTwips;
     };
+
+    // Command buttons draw their caption inside a frame and a margin of about this many pixels.
+    static constexpr int ButtonMargin = 4;
+
+    // What text needs, written in metrics with margin pixels on each side, of a box designed
+    // roomWidth by roomHeight twips.
+    static QList<Need> TextNeeds(const QFontMetrics &metrics, const QString &text, int margin,
+                                 int roomWidth, int roomHeight) {
+        const QSize size = metrics.size(Qt::TextSingleLine, text);
+        return {{size.width() + 2 * margin, roomWidth}, {size.height() + 2 * margin, roomHeight}};
+    }
 
     constexpr TwipLayout() = default;
     constexpr explicit TwipLayout(double twipsPerPixel) : twipsPerPixel_(twipsPerPixel) {}
