@@ -20,174 +20,150 @@ class TestDrillEngine : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void decks_data();
-    void decks();
-    void rebuildReplacesTheDeckWhole();
-    void randomIndex_data();
-    void randomIndex();
-    void inOrderWalksWrapsAndResumes();
-    void captions_data();
-    void captions();
-    void clockRandomStaysInRangeAndVaries();
-};
+    void decks_data() {
+        QTest::addColumn<Builder>("build");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("cards"); // -1: the limit is refused, the deck kept
+        QTest::addColumn<int>("capacity");
+        QTest::addColumn<Samples>("samples");
+        const auto A = &modCards::BuildAdditionDeck, S = &modCards::BuildSubtractionDeck,
+                   M = &modCards::BuildMultiplicationDeck, D = &modCards::BuildDivisionDeck;
+        QTest::newRow("addition 9")
+            << A << 9 << 100 << 169 << Samples{{10, {1, 0, 1, 10}}, {99, {9, 9, 18, 99}}};
+        QTest::newRow("addition 12") << A << 12 << 169 << 169 << Samples{{13, {1, 0, 1, 13}}};
+        QTest::newRow("subtraction 9")
+            << S << 9 << 55 << 91 << Samples{{2, {1, 1, 0, 2}}, {45, {9, 0, 9, 45}}};
+        QTest::newRow("subtraction 12") << S << 12 << 91 << 91 << Samples{{90, {12, 12, 0, 90}}};
+        QTest::newRow("multiplication 9") << M << 9 << 100 << 169 << Samples{{99, {9, 9, 81, 99}}};
+        QTest::newRow("multiplication 12") << M << 12 << 169 << 169 << Samples{{27, {2, 1, 2, 27}}};
+        QTest::newRow("division 9")
+            << D << 9 << 81 << 144 << Samples{{1, {2, 1, 2, 1}}, {9, {2, 2, 1, 9}}};
+        QTest::newRow("division 12") << D << 12 << 144 << 144 << Samples{{143, {144, 12, 12, 143}}};
+        QTest::newRow("addition 13") << A << 13 << -1 << 169 << Samples{};
+    }
 
-void TestDrillEngine::decks_data() {
-    QTest::addColumn<Builder>("build");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("cards");
-    QTest::addColumn<int>("capacity");
-    QTest::addColumn<Samples>("samples");
-    const auto A = &modCards::BuildAdditionDeck, S = &modCards::BuildSubtractionDeck,
-               M = &modCards::BuildMultiplicationDeck, D = &modCards::BuildDivisionDeck;
-    QTest::newRow("addition 9") << A << 9 << 100 << 169
-                                << Samples{{0, {0, 0, 0, 0}},
-                                           {10, {1, 0, 1, 10}},
-                                           {99, {9, 9, 18, 99}}};
-    QTest::newRow("addition 12") << A << 12 << 169 << 169
-                                 << Samples{{13, {1, 0, 1, 13}}, {168, {12, 12, 24, 168}}};
-    QTest::newRow("subtraction 9")
-        << S << 9 << 55 << 91
-        << Samples{{1, {1, 0, 1, 1}}, {2, {1, 1, 0, 2}}, {45, {9, 0, 9, 45}}, {54, {9, 9, 0, 54}}};
-    QTest::newRow("subtraction 12") << S << 12 << 91 << 91 << Samples{{90, {12, 12, 0, 90}}};
-    QTest::newRow("multiplication 9") << M << 9 << 100 << 169 << Samples{{99, {9, 9, 81, 99}}};
-    QTest::newRow("multiplication 12")
-        << M << 12 << 169 << 169 << Samples{{27, {2, 1, 2, 27}}, {168, {12, 12, 144, 168}}};
-    QTest::newRow("division 9") << D << 9 << 81 << 144
-                                << Samples{{0, {1, 1, 1, 0}},
-                                           {1, {2, 1, 2, 1}},
-                                           {9, {2, 2, 1, 9}},
-                                           {80, {81, 9, 9, 80}}};
-    QTest::newRow("division 12") << D << 12 << 144 << 144 << Samples{{143, {144, 12, 12, 143}}};
-}
-
-void TestDrillEngine::decks() {
-    QFETCH(Builder, build);
-    QFETCH(int, limit);
-    QFETCH(int, cards);
-    QFETCH(int, capacity);
-    QFETCH(Samples, samples);
-    modCards deck;
-    (deck.*build)(static_cast<std::int16_t>(limit));
-    QCOMPARE(deck.LastCard(), cards - 1);
-    QCOMPARE(int(deck.Deck().size()), capacity);
-    for (const auto &[index, card] : samples)
-        QCOMPARE(deck.Deck().at(index), card);
-    std::set<std::pair<int, int>> seen;
-    for (int i = 0; i < capacity; ++i) {
-        const Card &c = deck.Deck().at(i);
-        if (i > deck.LastCard()) {
-            QCOMPARE(c, Card{});
-            continue;
+    void decks() {
+        QFETCH(Builder, build);
+        QFETCH(int, limit);
+        QFETCH(int, cards);
+        QFETCH(int, capacity);
+        QFETCH(Samples, samples);
+        modCards deck; // a build replaces whatever deck stood before, here the largest
+        deck.BuildMultiplicationDeck(12);
+        if (cards < 0) {
+            deck.BuildSubtractionDeck(9);
+            const std::vector<Card> before = deck.Deck();
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, (deck.*build)(std::int16_t(limit)));
+            QVERIFY(deck.Deck() == before && deck.LastCard() == 54);
+            return;
         }
-        QCOMPARE(c.CardNum, i);
-        // Every card is a true fact of one of the four kinds, nothing negative, no card twice.
-        QVERIFY(c.TopNum >= 0 && c.BottomNum >= 0 && c.Answer >= 0);
-        QVERIFY(c.TopNum <= limit * limit && c.BottomNum <= limit);
-        QVERIFY(c.Answer == c.TopNum + c.BottomNum || c.Answer == c.TopNum - c.BottomNum ||
-                c.Answer == c.TopNum * c.BottomNum || c.Answer * c.BottomNum == c.TopNum);
-        QVERIFY(seen.insert({c.TopNum, c.BottomNum}).second);
+        (deck.*build)(static_cast<std::int16_t>(limit));
+        QCOMPARE(deck.LastCard(), cards - 1);
+        QCOMPARE(int(deck.Deck().size()), capacity);
+        for (const auto &[index, card] : samples)
+            QCOMPARE(deck.Deck().at(index), card);
+        std::set<std::pair<int, int>> seen;
+        for (int i = 0; i < capacity; ++i) {
+            const Card &c = deck.Deck().at(i);
+            if (i > deck.LastCard()) {
+                QCOMPARE(c, Card{});
+                continue;
+            }
+            QCOMPARE(c.CardNum, i);
+            // Every card a true fact of one of the four kinds, nothing negative, no card twice.
+            QVERIFY(c.TopNum >= 0 && c.BottomNum >= 0 && c.Answer >= 0);
+            QVERIFY(c.TopNum <= limit * limit && c.BottomNum <= limit);
+            QVERIFY(c.Answer == c.TopNum + c.BottomNum || c.Answer == c.TopNum - c.BottomNum ||
+                    c.Answer == c.TopNum * c.BottomNum || c.Answer * c.BottomNum == c.TopNum);
+            QVERIFY(seen.insert({c.TopNum, c.BottomNum}).second);
+        }
     }
-}
 
-void TestDrillEngine::rebuildReplacesTheDeckWhole() {
-    modCards deck;
-    deck.BuildMultiplicationDeck(12);
-    deck.BuildSubtractionDeck(9);
-    QCOMPARE(int(deck.Deck().size()), modCards::SubtractionCapacity);
-    for (int i = 55; i < modCards::SubtractionCapacity; ++i)
-        QCOMPARE(deck.Deck()[i], Card{});
-    // A limit past the capacity raises and keeps the deck.
-    const std::vector<Card> before = deck.Deck();
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, deck.BuildAdditionDeck(13));
-    QCOMPARE(deck.LastCard(), 54);
-    QVERIFY(deck.Deck() == before);
-}
-
-void TestDrillEngine::randomIndex_data() {
-    QTest::addColumn<int>("lastCard");
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("index"); // -1: raises
-    QTest::newRow("r=0") << 99 << 0.0f << 0;
-    QTest::newRow("r just below 1, addition 9") << 99 << JustBelowOne << 99;
-    QTest::newRow("r just below 1, addition 12") << 168 << JustBelowOne << 168;
-    QTest::newRow("r just below 1, division 9") << 80 << JustBelowOne << 80;
-    QTest::newRow("middle") << 99 << 0.5f << 50;
-    QTest::newRow("fraction above a half is floored") << 99 << 0.456f << 45;
-    QTest::newRow("one-card deck") << 0 << JustBelowOne << 0;
-    QTest::newRow("stray 1.0 is clamped") << 54 << 1.0f << 54;
-    QTest::newRow("empty deck") << -1 << 0.0f << -1;
-}
-
-void TestDrillEngine::randomIndex() {
-    QFETCH(int, lastCard);
-    QFETCH(float, r);
-    QFETCH(int, index);
-    ScriptedRandom random({r});
-    CardDealer dealer;
-    const auto last = static_cast<std::int16_t>(lastCard);
-    if (index < 0) {
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, dealer.NextIndex(last, true, random));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, dealer.NextIndex(last, false, random));
-        return;
+    void randomIndex_data() {
+        QTest::addColumn<int>("lastCard");
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("index"); // -1: raises
+        QTest::newRow("r=0") << 99 << 0.0f << 0;
+        QTest::newRow("r just below 1, addition 9") << 99 << JustBelowOne << 99;
+        QTest::newRow("r just below 1, addition 12") << 168 << JustBelowOne << 168;
+        QTest::newRow("middle") << 99 << 0.5f << 50;
+        QTest::newRow("fraction above a half is floored") << 99 << 0.456f << 45;
+        QTest::newRow("one-card deck") << 0 << JustBelowOne << 0;
+        QTest::newRow("stray 1.0 is clamped") << 54 << 1.0f << 54;
+        QTest::newRow("empty deck") << -1 << 0.0f << -1;
     }
-    QCOMPARE(dealer.NextIndex(last, true, random), index);
-    QCOMPARE(random.reseeds, 1);
-    QCOMPARE(random.draws, 1);
-}
 
-void TestDrillEngine::inOrderWalksWrapsAndResumes() {
-    // Random deals mixed in neither read nor move the order, and draw nothing for it.
-    ScriptedRandom random({0.905f});
-    CardDealer dealer;
-    for (int i = 0; i < 102; ++i) {
-        QCOMPARE(dealer.NextIndex(99, false, random), i % 100);
-        QCOMPARE(dealer.NextIndex(99, true, random), 90);
+    void randomIndex() {
+        QFETCH(int, lastCard);
+        QFETCH(float, r);
+        QFETCH(int, index);
+        ScriptedRandom random({r});
+        CardDealer dealer;
+        const auto last = static_cast<std::int16_t>(lastCard);
+        if (index < 0) {
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, dealer.NextIndex(last, true, random));
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, dealer.NextIndex(last, false, random));
+            return;
+        }
+        QCOMPARE(dealer.NextIndex(last, true, random), index);
+        QCOMPARE(random.reseeds, 1);
+        QCOMPARE(random.draws, 1);
     }
-    QCOMPARE(random.draws, 102);
-    for (int i = 0; i < 118; ++i)
-        dealer.NextIndex(168, false, random);
-    QCOMPARE(dealer.CardCursor(), 120);
-    // The deck shrinks to 0-9 subtraction (last index 54): the order starts again at the front,
-    // and goes on from where it stood in the next deck.
-    QCOMPARE(dealer.NextIndex(54, false, random), 0);
-    for (int i = 0; i < 50; ++i)
-        dealer.NextIndex(54, false, random);
-    QCOMPARE(dealer.NextIndex(99, false, random), 51);
-}
 
-void TestDrillEngine::captions_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<float>("r"); // puts the answer on button floor(4r + 1)
-    QTest::addColumn<Captions>("expected");
-    QTest::newRow("18 at 4") << 18 << JustBelowOne << Captions{20, 16, 21, 18};
-    QTest::newRow("144 at 1") << 144 << 0.0f << Captions{144, 142, 147, 143};
-    QTest::newRow("0 at 3") << 0 << 0.5f << Captions{2, 2, 0, 1};
-    QTest::newRow("0 at 1") << 0 << 0.2499f << Captions{0, 2, 3, 1};
-    QTest::newRow("1 at 1") << 1 << 0.0f << Captions{1, 1, 4, 0};
-    QTest::newRow("1 at 2") << 1 << 0.25f << Captions{3, 1, 4, 0};
-    QTest::newRow("1 at 4") << 1 << 0.75f << Captions{3, 1, 4, 1};
-    QTest::newRow("2 at 2") << 2 << 0.4999f << Captions{4, 2, 5, 1};
-}
-
-void TestDrillEngine::captions() {
-    QFETCH(int, answer);
-    QFETCH(float, r);
-    QFETCH(Captions, expected);
-    QCOMPARE(ChoiceCaptions(static_cast<std::int16_t>(answer), AnswerPosition(r)), expected);
-}
-
-void TestDrillEngine::clockRandomStaysInRangeAndVaries() {
-    ClockRandom random;
-    QSet<int> buckets;
-    for (int i = 0; i < 4000; ++i) {
-        random.Reseed();
-        const float r = random.Fraction();
-        QVERIFY(r >= 0.0f && r < 1.0f);
-        buckets.insert(AnswerPosition(r));
+    void inOrderWalksWrapsAndResumes() {
+        // Random deals mixed in neither read nor move the order, and draw nothing for it.
+        ScriptedRandom random({0.905f});
+        CardDealer dealer;
+        for (int i = 0; i < 102; ++i) {
+            QCOMPARE(dealer.NextIndex(99, false, random), i % 100);
+            QCOMPARE(dealer.NextIndex(99, true, random), 90);
+        }
+        QCOMPARE(random.draws, 102);
+        for (int i = 0; i < 118; ++i)
+            dealer.NextIndex(168, false, random);
+        QCOMPARE(dealer.CardCursor(), 120);
+        // The deck shrinks to 0-9 subtraction (last index 54): the order starts again at the front,
+        // and goes on from where it stood in the next deck.
+        QCOMPARE(dealer.NextIndex(54, false, random), 0);
+        for (int i = 0; i < 50; ++i)
+            dealer.NextIndex(54, false, random);
+        QCOMPARE(dealer.NextIndex(99, false, random), 51);
     }
-    // Reseeding before every draw, as the program does, must not pin the draws.
-    QCOMPARE(buckets.size(), 4);
-}
+
+    void captions_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<float>("r"); // puts the answer on button floor(4r + 1)
+        QTest::addColumn<Captions>("expected");
+        QTest::newRow("18 at 4") << 18 << JustBelowOne << Captions{20, 16, 21, 18};
+        QTest::newRow("144 at 1") << 144 << 0.0f << Captions{144, 142, 147, 143};
+        QTest::newRow("0 at 3") << 0 << 0.5f << Captions{2, 2, 0, 1};
+        QTest::newRow("0 at 1") << 0 << 0.2499f << Captions{0, 2, 3, 1};
+        QTest::newRow("1 at 1") << 1 << 0.0f << Captions{1, 1, 4, 0};
+        QTest::newRow("1 at 2") << 1 << 0.25f << Captions{3, 1, 4, 0};
+        QTest::newRow("1 at 4") << 1 << 0.75f << Captions{3, 1, 4, 1};
+        QTest::newRow("2 at 2") << 2 << 0.4999f << Captions{4, 2, 5, 1};
+    }
+
+    void captions() {
+        QFETCH(int, answer);
+        QFETCH(float, r);
+        QFETCH(Captions, expected);
+        QCOMPARE(ChoiceCaptions(static_cast<std::int16_t>(answer), AnswerPosition(r)), expected);
+    }
+
+    void clockRandomStaysInRangeAndVaries() {
+        ClockRandom random;
+        QSet<int> buckets;
+        for (int i = 0; i < 4000; ++i) {
+            random.Reseed();
+            const float r = random.Fraction();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            buckets.insert(AnswerPosition(r));
+        }
+        // Reseeding before every draw, as the program does, must not pin the draws.
+        QCOMPARE(buckets.size(), 4);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDrillEngine)
 #include "test_drill_engine.moc"

@@ -13,118 +13,174 @@
 using Kind = RuntimeError::Kind;
 Q_DECLARE_METATYPE(Kind)
 
+constexpr QRgb Clear = 0; // every fully transparent pixel counts as this
+constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0), Blue = qRgb(0, 0, 255),
+               Red = qRgb(255, 0, 0), Yellow = qRgb(255, 255, 0), Face = qRgb(212, 208, 200);
+
 class TestPlatform : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void textToInt_data();
-    void textToInt();
-    void checkedArithmetic();
-    void imagesByKey_data();
-    void imagesByKey();
-    void guardSendsEveryErrorToTheReporter();
-    void unexpectedErrorIsShownAndEndsTheProgram();
+    void textToInt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<Kind>("error"); // ControlCall: none expected
+        QTest::newRow("answer") << "144" << 144 << Kind::ControlCall;
+        QTest::newRow("largest") << "32767" << 32767 << Kind::ControlCall;
+        QTest::newRow("smallest") << "-32768" << -32768 << Kind::ControlCall;
+        QTest::newRow("one past the top") << "32768" << 0 << Kind::Overflow;
+        QTest::newRow("one past the bottom") << "-32769" << 0 << Kind::Overflow;
+        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 0 << Kind::Overflow;
+        QTest::newRow("empty") << "" << 0 << Kind::TypeMismatch;
+        QTest::newRow("placeholder") << "XXX" << 0 << Kind::TypeMismatch;
+        QTest::newRow("fraction") << "1.5" << 0 << Kind::TypeMismatch;
+    }
+
+    void textToInt() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QFETCH(Kind, error);
+        try {
+            QCOMPARE(Conversion::TextToInt(text), value);
+            QCOMPARE(error, Kind::ControlCall);
+        } catch (const RuntimeError &e) {
+            QCOMPARE(e.kind(), error);
+        }
+    }
+
+    void checkedArithmetic() {
+        QCOMPARE(Int16::Abs(-32767), 32767);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Abs(-32768));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Add(32767, 1));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Sub(-32768, 1));
+        QCOMPARE(Int16::Floor(168.99), 168);
+        QCOMPARE(Int16::Floor(-0.5), -1);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(32768.0));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(std::nan("")));
+    }
+
+    // The pictures in resources/, drawn by tools/imagegen: size, format, colours, where ink
+    // lies; the operator pictures also as the keyed list hands them out.
+    void pictures_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<QList<QRgb>>("colours"); // all there; with `most` equal to their number,
+        QTest::addColumn<int>("most");            // the only ones
+        QTest::addColumn<QRect>("ink");   // the bounds of the first colour; empty: unchecked
+        QTest::addColumn<QString>("key"); // where the keyed list holds it
+        // Each row is named by its file; a doubled one also by its @2x twin, twice as large.
+        const auto add = [](QString name, QSize size, QImage::Format format,
+                            const QList<QRgb> &colours, int most, bool doubled, QRect ink = {},
+                            const char *key = "") {
+            for (int scale = 1; scale <= (doubled ? 2 : 1); ++scale) {
+                QTest::newRow(qPrintable(name)) << size * scale << format << colours << most
+                                                << QRect(ink.topLeft() * scale, ink.size() * scale)
+                                                << QString(scale == 1 ? key : "");
+                name.insert(name.lastIndexOf(u'.'), QStringLiteral("@2x"));
+            }
+        };
+        const auto RGB = QImage::Format_RGB32, ARGB = QImage::Format_ARGB32;
+        add("card.png", {214, 277}, RGB, {Face, White, Black}, 3, true);
+        add("op_add.png", {39, 38}, RGB, {Blue, White}, 2, true, {4, 4, 29, 28}, "A");
+        add("op_sub.png", {39, 38}, RGB, {Blue, White}, 2, true, {4, 15, 29, 6}, "S");
+        add("op_div.png", {39, 38}, RGB, {Blue, White}, 2, true, {4, 3, 29, 30}, "D");
+        add("op_mul.png", {39, 38}, RGB, {Blue, White}, 2, true, {2, 1, 35, 35}, "M");
+        add("icon.png", {32, 32}, ARGB, {Red, Clear, Black, White}, 16, true);
+        for (const int side : {48, 128, 256})
+            add(QString("icon-%1.png").arg(side), {side, side}, ARGB, {Red, Clear, Black, White},
+                16, false);
+        add("about_logo.png", {258, 45}, QImage::Format_Indexed8, {White}, 256, true);
+        add("about_icon_32.png", {32, 32}, ARGB, {Yellow, Clear, Black}, 16, false);
+        add("about_icon_16.png", {16, 16}, ARGB, {Yellow, Clear, Black}, 16, false);
+        // The pointer's tip, its hot spot (12, 9), is the topmost pixel drawn.
+        add("hand_cursor.png", {32, 32}, ARGB, {Black, Clear, White}, 3, false, {5, 9, 19, 22});
+    }
+
+    void pictures() {
+        QFETCH(QList<QRgb>, colours);
+        QFETCH(int, most);
+        QFETCH(QRect, ink);
+        QFETCH(QString, key);
+        const QString name = QTest::currentDataTag();
+        const QImage image(qEnvironmentVariable("ZF_SOURCE_DIR") + "/resources/" + name);
+        QTEST(image.size(), "size"); // a missing file has no size
+        QTEST(image.format(), "format");
+        const auto at = [&](QPoint p) { return qAlpha(image.pixel(p)) ? image.pixel(p) : Clear; };
+        QSet<QRgb> seen;
+        QRect found;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                seen.insert(at({x, y}));
+                found |= at({x, y}) == colours.first() ? QRect(x, y, 1, 1) : QRect();
+            }
+        QVERIFY(seen.contains(QSet(colours.begin(), colours.end())));
+        QVERIFY2(seen.size() <= most, qPrintable(QString::number(seen.size())));
+        if (!ink.isNull())
+            QCOMPARE(found, ink);
+        if (!key.isEmpty()) {
+            ImageList images;
+            const QPixmap &pixmap = images.Image(key);
+            QCOMPARE(pixmap.toImage(), image.convertToFormat(pixmap.toImage().format()));
+            QCOMPARE(images.Image(key).cacheKey(), pixmap.cacheKey()); // decoded once
+        }
+        if (!name.startsWith(QLatin1String("card")))
+            return;
+        // Round corners on the window's colour, a thin outline on top, a thick shadow right, below.
+        const int s = image.width() / 214, w = image.width() - 1, h = image.height() - 1;
+        QList<QRgb> got;
+        for (const QPoint p :
+             {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h), QPoint(w / 2, s),
+              QPoint(w / 2, 2 * s), QPoint(w - 5 * s, h / 2), QPoint(w - 6 * s, h / 2),
+              QPoint(w / 2, h - 4 * s), QPoint(w / 2, h - 5 * s)})
+            got << at(p);
+        QCOMPARE(got, QList<QRgb>(4, Face) << Black << White << Black << White << Black << White);
+    }
+
+    void unknownPictureKeysRaise() {
+        ImageList images;
+        for (const char *unknown : {"", "a", "X", "AS"})
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, images.Image(unknown));
+    }
+
+    void guardSendsEveryErrorToTheReporter() {
+        QStringList reported;
+        ErrorPath::SetReporter([&](const QString &message) { reported << message; });
+        struct Target {
+            void handler(int n) {
+                if (n == 1)
+                    throw RuntimeError(Kind::Overflow, "Overflow");
+                if (n == 2)
+                    throw 42;
+            }
+        } target;
+        auto slot = ErrorPath::Guarded(&target, &Target::handler);
+        for (int n : {0, 1, 2})
+            slot(n);
+        ErrorPath::ResetReporter();
+        QCOMPARE(reported.size(), 2);
+        QCOMPARE(reported[0], QStringLiteral("Overflow"));
+        QVERIFY(!reported[1].isEmpty());
+        QVERIFY(ErrorPath::HasFailed());
+    }
+
+    void unexpectedErrorIsShownAndEndsTheProgram() {
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        closer.start(10);
+        QTimer::singleShot(0, this, [] {
+            ErrorPath::Guard([] { throw RuntimeError(Kind::Overflow, "Overflow"); });
+        });
+        QTimer::singleShot(10000, this, [] { QCoreApplication::exit(99); }); // never hang
+        QCOMPARE(QApplication::exec(), 1); // a failure, whatever the code calls it
+        QVERIFY(shown.contains(QLatin1String("Overflow")));
+    }
 };
-
-void TestPlatform::textToInt_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<Kind>("error"); // ControlCall: none expected
-    QTest::newRow("answer") << "144" << 144 << Kind::ControlCall;
-    QTest::newRow("largest") << "32767" << 32767 << Kind::ControlCall;
-    QTest::newRow("smallest") << "-32768" << -32768 << Kind::ControlCall;
-    QTest::newRow("one past the top") << "32768" << 0 << Kind::Overflow;
-    QTest::newRow("one past the bottom") << "-32769" << 0 << Kind::Overflow;
-    QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 0 << Kind::Overflow;
-    QTest::newRow("empty") << "" << 0 << Kind::TypeMismatch;
-    QTest::newRow("placeholder") << "XXX" << 0 << Kind::TypeMismatch;
-    QTest::newRow("fraction") << "1.5" << 0 << Kind::TypeMismatch;
-}
-
-void TestPlatform::textToInt() {
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    QFETCH(Kind, error);
-    try {
-        QCOMPARE(Conversion::TextToInt(text), value);
-        QCOMPARE(error, Kind::ControlCall);
-    } catch (const RuntimeError &e) {
-        QCOMPARE(e.kind(), error);
-    }
-}
-
-void TestPlatform::checkedArithmetic() {
-    QCOMPARE(Int16::Abs(-32767), 32767);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Abs(-32768));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Add(32767, 1));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Sub(-32768, 1));
-    QCOMPARE(Int16::Floor(168.99), 168);
-    QCOMPARE(Int16::Floor(-0.5), -1);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(32768.0));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(std::nan("")));
-}
-
-void TestPlatform::imagesByKey_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("file"); // none: the key is unknown
-    const char *files[] = {"add", "sub", "mul", "div"};
-    for (int i = 0; i < 4; ++i)
-        QTest::addRow("%c", "ASMD"[i])
-            << QString(QLatin1Char("ASMD"[i])) << QStringLiteral(":/op_%1.png").arg(files[i]);
-    for (const char *unknown : {"", "a", "X", "AS"})
-        QTest::addRow("unknown \"%s\"", unknown) << unknown << QString();
-}
-
-void TestPlatform::imagesByKey() {
-    QFETCH(QString, key);
-    QFETCH(QString, file);
-    ImageList images;
-    if (file.isEmpty()) {
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, images.Image(key));
-        return;
-    }
-    const QPixmap &pixmap = images.Image(key);
-    QCOMPARE(pixmap.toImage(), QImage(file).convertToFormat(pixmap.toImage().format()));
-    QCOMPARE(images.Image(key).cacheKey(), pixmap.cacheKey()); // decoded once
-}
-
-void TestPlatform::guardSendsEveryErrorToTheReporter() {
-    QStringList reported;
-    ErrorPath::SetReporter([&](const QString &message) { reported << message; });
-    struct Target {
-        void handler(int n) {
-            if (n == 1)
-                throw RuntimeError(Kind::Overflow, "Overflow");
-            if (n == 2)
-                throw 42;
-        }
-    } target;
-    auto slot = ErrorPath::Guarded(&target, &Target::handler);
-    for (int n : {0, 1, 2})
-        slot(n);
-    ErrorPath::ResetReporter();
-    QCOMPARE(reported.size(), 2);
-    QCOMPARE(reported[0], QStringLiteral("Overflow"));
-    QVERIFY(!reported[1].isEmpty());
-    QVERIFY(ErrorPath::HasFailed());
-}
-
-void TestPlatform::unexpectedErrorIsShownAndEndsTheProgram() {
-    QString shown;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-        }
-    });
-    closer.start(10);
-    QTimer::singleShot(
-        0, this, [] { ErrorPath::Guard([] { throw RuntimeError(Kind::Overflow, "Overflow"); }); });
-    QTimer::singleShot(10000, this, [] { QCoreApplication::exit(99); }); // never hang
-    QCOMPARE(QApplication::exec(), 1); // a failure, whatever the code calls it
-    QVERIFY(shown.contains(QLatin1String("Overflow")));
-}
 
 QTEST_MAIN(TestPlatform)
 #include "test_platform.moc"
