@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -174,25 +175,17 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QFETCH(QString, met);
         DesktopShell::SetDefaultForTesting(nullptr); // the desktop's own, for real
-        // A desktop in a temporary home: the session's opener, real or a stand-in, and as browser
-        // only a stand-in noting its arguments, the default unless the user is to meet Open with.
+        // A desktop in a temporary home (tests/desktop): the session's opener, real or a stand-in,
+        // and as browser only a stand-in noting its arguments, the default unless the user is to
+        // meet Open with.
         static const QString systemPath = qEnvironmentVariable("PATH");
         QTemporaryDir home;
         const auto path = [&](const QString &name) { return home.filePath(name); };
-        QDir().mkpath(path("data/applications")), QDir().mkpath(path("bin"));
-        const QString standIn = path("standin-browser");
-        write(standIn, "printf '%s\\n' \"$#\" \"$@\" >>'" + path("received") + "'");
-        write(path("data/applications/standin.desktop"),
-              "[Desktop Entry]\nType=Application\nName=Stand-in\nExec=" + standIn + " %u");
-        if (met != "OpenWithDialog")
-            write(path("mimeapps.list"),
-                  "[Default Applications]\nx-scheme-handler/https=standin.desktop");
-        for (const QString opener : {"gio", "kde-open5", "exo-open"})
-            if (QStandardPaths::findExecutable(opener, systemPath.split(':')).isEmpty())
-                write(path("bin/" + opener),
-                      "case \"$1\" in help|--help) exit 0;; open) shift;; esac\n"
-                      "[ -e \"$HOME/mimeapps.list\" ] || exit 2; exec '" +
-                          standIn + "' \"$1\"");
+        const QString fixture = qEnvironmentVariable("ZF_SOURCE_DIR") + "/tests/desktop/.";
+        const QString cp = QStandardPaths::findExecutable("cp", systemPath.split(':'));
+        QCOMPARE(QProcess::execute(cp, {"-a", fixture, home.path()}), 0);
+        if (met == "OpenWithDialog")
+            QVERIFY(QFile::remove(path("mimeapps.list")));
         if (!xdgOpen.isEmpty() && xdgOpen != "none")
             write(path("bin/xdg-open"), xdgOpen);
         // BROWSER: none, so xdg-open tries none of the well-known browsers of this machine.
@@ -201,8 +194,9 @@ private Q_SLOTS:
                                     "XDG_CURRENT_DESKTOP=%3 KDE_SESSION_VERSION=5 BROWSER=:";
         for (const QString &pair :
              environment
-                 .arg(path("bin") + (xdgOpen == "none" ? "" : ":" + systemPath), home.path(),
-                      session)
+                 .arg(path("bin") + (xdgOpen == "none" ? "" : ":" + systemPath) + ":" +
+                          path("openers"),
+                      home.path(), session)
                  .split(' '))
             qputenv(pair.section('=', 0, 0).toLatin1(), QFile::encodeName(pair.section('=', 1)));
 
@@ -219,7 +213,7 @@ private Q_SLOTS:
                 return;
             seen << (modal->objectName() + ' ' + modal->property("text").toString()).trimmed();
             if (auto *program = modal->findChild<QLineEdit *>())
-                program->setText(standIn);
+                program->setText(path("bin/standin-browser"));
             modal->accept();
         });
         user.start(20);
