@@ -84,7 +84,6 @@ private Q_SLOTS:
         QTest::addColumn<float>("r");
         QTest::addColumn<int>("index"); // -1: raises
         QTest::newRow("r=0") << 99 << 0.0f << 0;
-        QTest::newRow("r just below 1, addition 9") << 99 << JustBelowOne << 99;
         QTest::newRow("r just below 1, addition 12") << 168 << JustBelowOne << 168;
         QTest::newRow("middle") << 99 << 0.5f << 50;
         QTest::newRow("fraction above a half is floored") << 99 << 0.456f << 45;
@@ -108,18 +107,6 @@ private Q_SLOTS:
         QCOMPARE(dealer.NextIndex(last, true, random), index);
         QCOMPARE(random.reseeds, 1);
         QCOMPARE(random.draws, 1);
-    }
-
-    void inOrderWrapsAndIgnoresRandomDeals() {
-        // The order wraps after the last card. Random deals mixed in neither read nor move it,
-        // and it draws nothing. (How it goes on in another deck: the main window test.)
-        ScriptedRandom random({0.905f});
-        CardDealer dealer;
-        for (int i = 0; i < 102; ++i) {
-            QCOMPARE(dealer.NextIndex(99, false, random), i % 100);
-            QCOMPARE(dealer.NextIndex(99, true, random), 90);
-        }
-        QCOMPARE(random.draws, 102);
     }
 
     void captions_data() {

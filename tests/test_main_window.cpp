@@ -55,21 +55,6 @@ QList<AccessibleAction> accessibleActions(QWidget *window) {
     return found;
 }
 
-// Runs what, closing every modal window it opens; the number closed.
-int closingModals(const std::function<void()> &what) {
-    int closed = 0;
-    QTimer closer;
-    closer.callOnTimeout([&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            modal->close();
-            ++closed;
-        }
-    });
-    closer.start(0);
-    what();
-    return closed;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -106,7 +91,6 @@ private Q_SLOTS:
         frmMain w;
         WindowProbe p(w);
         const auto outside = w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        QCOMPARE(outside.size(), 14);
         for (QWidget *control : outside)
             for (QWidget *other : outside)
                 QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
@@ -141,8 +125,7 @@ private Q_SLOTS:
     }
 
     void keyboard() {
-        ScriptedRandom random({0.0f});
-        frmMain w(&random);
+        frmMain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         WindowProbe p(w);
@@ -330,6 +313,11 @@ private Q_SLOTS:
         QCOMPARE(p.text("lblCorrectCount") + p.text("lblIncorrectCount"), "Right: 0Wrong: 0");
         QCOMPARE(p.card(), WindowProbe::cardText(w.Cards().Deck()[3]));
         QVERIFY(!p.answered());
+        for (int i = 4; i <= 55; ++i) // the last card, then the front: 0 - 0, 1 - 0
+            p.nextCard();
+        QCOMPARE(p.card(), "0 0 0");
+        p.nextCard();
+        QCOMPARE(p.card(), "1 0 1");
     }
 
     // A long seeded session over every control and menu item. One window is operated in every
@@ -363,6 +351,13 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i)
             buttons << pa.choice(i + 1) << pa.option(i);
         const QStringList items{"mnuReset", "mnuRandomize", "mnuRange09", "mnuRange012"};
+        int closed = 0; // modal windows: every one is closed as soon as it shows
+        QTimer closer;
+        closer.callOnTimeout([&] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close(), ++closed;
+        });
+        closer.start(0);
         qint64 baseline = 0;
         for (int event = 0; event <= events; ++event) {
             if (event == 1000)
@@ -371,55 +366,52 @@ private Q_SLOTS:
             QObject *target = nullptr;
             QString action = press;
             bool twinActs = true;
-            const int modals = closingModals([&] {
-                if (event == events) { // Exit, from an assistive tool
-                    target = exit.first->object();
-                    exit.first->actionInterface()->doAction(press);
-                } else if (way < 45) { // the mouse
-                    target = pick(buttons);
-                    pa.click(static_cast<QAbstractButton *>(target));
-                } else if (way < 75) { // Space or Enter on a button, an arrow key among options
-                    auto *button = pick(buttons);
-                    const bool arrow = qobject_cast<QRadioButton *>(button) && way % 2;
-                    const bool selected = button->isChecked();
-                    button->setFocus();
-                    QTest::keyClick(button, arrow     ? Qt::Key_Down
-                                            : way % 2 ? Qt::Key_Return
-                                                      : Qt::Key_Space);
-                    // An arrow moves the focus, and from the selected option clicks there.
-                    target = arrow ? a.focusWidget() : button;
-                    twinActs = !arrow || (selected && target != button);
-                } else if (way < 95) { // the menus, About now and then
-                    target = pa.action(event % 80 ? pick(items) : QString("mnuAbout"));
-                    static_cast<QAction *>(target)->trigger();
-                } else { // an assistive tool; pressed buttons are animated, so mostly clicked
-                    const auto [control, name] = pick(actions);
-                    target = control->object();
-                    action = name;
-                    auto *button = qobject_cast<QAbstractButton *>(target);
-                    if (button && name == press && event % 8)
-                        pa.click(button);
-                    else
-                        control->actionInterface()->doAction(name);
-                    QTRY_VERIFY(!button || !button->isDown());
-                }
-            });
+            const int closedBefore = closed;
+            if (event == events) { // Exit, from an assistive tool
+                target = exit.first->object();
+                exit.first->actionInterface()->doAction(press);
+            } else if (way < 45) { // the mouse
+                target = pick(buttons);
+                pa.click(static_cast<QAbstractButton *>(target));
+            } else if (way < 75) { // Space or Enter on a button, an arrow key among options
+                auto *button = pick(buttons);
+                const bool arrow = qobject_cast<QRadioButton *>(button) && way % 2;
+                const bool selected = button->isChecked();
+                button->setFocus();
+                QTest::keyClick(button, arrow     ? Qt::Key_Down
+                                        : way % 2 ? Qt::Key_Return
+                                                  : Qt::Key_Space);
+                // An arrow moves the focus, and from the selected option clicks there.
+                target = arrow ? a.focusWidget() : button;
+                twinActs = !arrow || (selected && target != button);
+            } else if (way < 95) { // the menus, About now and then
+                target = pa.action(event % 80 ? pick(items) : QString("mnuAbout"));
+                static_cast<QAction *>(target)->trigger();
+            } else { // an assistive tool; pressed buttons are animated, so mostly clicked
+                const auto [control, name] = pick(actions);
+                target = control->object();
+                action = name;
+                auto *button = qobject_cast<QAbstractButton *>(target);
+                if (button && name == press && event % 8)
+                    pa.click(button);
+                else
+                    control->actionInterface()->doAction(name);
+                QTRY_VERIFY(!button || !button->isDown());
+            }
             const QString what =
                 QString("event %1, %2 %3").arg(event).arg(target->objectName(), action);
+            const int modals = closed - closedBefore;
             QCOMPARE(modals, int(target->objectName() == QLatin1String("mnuAbout")));
             QObject *twin = b.findChild<QObject *>(target->objectName());
             auto *button = qobject_cast<QAbstractButton *>(twin);
             // Toggling the selected option selects nothing: an option cannot be unselected.
-            QCOMPARE(closingModals([&] {
-                         if (twinActs && button && !(action == "Toggle" && button->isChecked()))
-                             pb.click(button);
-                         else if (auto *item = qobject_cast<QAction *>(twin))
-                             item->trigger();
-                     }),
-                     modals);
+            if (twinActs && button && !(action == "Toggle" && button->isChecked()))
+                pb.click(button);
+            else if (auto *item = qobject_cast<QAction *>(twin))
+                item->trigger();
+            QCOMPARE(closed - closedBefore, 2 * modals);
             QVERIFY2(pa.state() == pb.state(), qPrintable(what + ": " + pa.state()));
             QVERIFY2(randomA.draws - drawn <= 2, qPrintable(what)); // one deal at most
-            QCOMPARE(randomA.draws, randomB.draws);
             const QString violation = pa.invariantViolation();
             QVERIFY2(violation.isEmpty(), qPrintable(what + ": " + violation));
             if (event % 1000 == 0)

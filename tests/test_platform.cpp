@@ -38,25 +38,28 @@ private Q_SLOTS:
 
     void textToInt() {
         QFETCH(QString, text);
-        QFETCH(int, value);
         QFETCH(Kind, error);
         try {
-            QCOMPARE(Conversion::TextToInt(text), value);
+            QTEST(int(Conversion::TextToInt(text)), "value");
             QCOMPARE(error, Kind::ControlCall);
         } catch (const RuntimeError &e) {
             QCOMPARE(e.kind(), error);
         }
     }
 
-    void checkedArithmetic() {
-        QCOMPARE(Int16::Abs(-32767), 32767);
+    // Arithmetic on the program's 16-bit numbers raises past their range, as does a picture key
+    // the list does not hold.
+    void outOfRangeRaises() {
+        QCOMPARE((QList<int>{Int16::Abs(-32767), Int16::Floor(168.99), Int16::Floor(-0.5)}),
+                 (QList<int>{32767, 168, -1}));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Abs(-32768));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Add(32767, 1));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Sub(-32768, 1));
-        QCOMPARE(Int16::Floor(168.99), 168);
-        QCOMPARE(Int16::Floor(-0.5), -1);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(32768.0));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(std::nan("")));
+        ImageList images;
+        for (const char *unknown : {"", "a", "X", "AS"})
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, images.Image(unknown));
     }
 
     // The pictures in resources/, drawn by tools/imagegen: size, format, colours, where ink
@@ -134,12 +137,6 @@ private Q_SLOTS:
               QPoint(w / 2, h - 4 * s), QPoint(w / 2, h - 5 * s)})
             got << at(p);
         QCOMPARE(got, QList<QRgb>(4, Face) << Black << White << Black << White << Black << White);
-    }
-
-    void unknownPictureKeysRaise() {
-        ImageList images;
-        for (const char *unknown : {"", "a", "X", "AS"})
-            QVERIFY_THROWS_EXCEPTION(RuntimeError, images.Image(unknown));
     }
 
     // Whatever a handler throws is shown, and the program ends with a failure status.
