@@ -12,7 +12,6 @@ namespace {
 
 const QString AppId = QStringLiteral(ZF_APP_ID);
 const QString BinaryDir = QStringLiteral(ZF_BINARY_DIR);
-const QString Version = QStringLiteral(ZF_VERSION);
 
 // Installs under prefix, staged in destDir as package builders do. Commands print to the log.
 int install(const QTemporaryDir &destDir, const QString &prefix) {
@@ -103,8 +102,8 @@ private Q_SLOTS:
         QCOMPARE(capture(desktopEntry(), "^Icon=(.*)$"), AppId);
         QCOMPARE(capture(metainfo(), "<binary>(.*)</binary>"), "zembrofact");
         // Release notes list the newest first; the newest is the version being built.
-        QCOMPARE(capture(metainfo(), "<release version=\"([^\"]*)\""), Version);
-        QCOMPARE(capture(BinaryDir + "/packaging/changelog", "^zembrofact \\((.*)\\)"), Version);
+        QCOMPARE(capture(metainfo(), "<release version=\"([^\"]*)\""), ZF_VERSION);
+        QCOMPARE(capture(BinaryDir + "/packaging/changelog", "^zembrofact \\((.*)\\)"), ZF_VERSION);
     }
 
     void debianPackage() {

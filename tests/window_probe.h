@@ -24,15 +24,13 @@ public:
 
     template <class T = QWidget> T *get(const QString &name) const {
         T *found = w.findChild<T *>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
+        return found ? found : (qFatal("no control named %s", qPrintable(name)), nullptr);
     }
     QLabel *label(const QString &name) const { return get<QLabel>(name); }
     QPushButton *button(const QString &name) const { return get<QPushButton>(name); }
     QAction *action(const QString &name) const { return get<QAction>(name); }
-    QRadioButton *option(int index) const {
-        return get<QRadioButton>(QString("optOperation(%1)").arg(index));
+    QRadioButton *option(int i) const {
+        return get<QRadioButton>(QString("optOperation(%1)").arg(i));
     }
     QPushButton *choice(int n) const { return button(QString("cmdChoice%1").arg(n)); }
     QString text(const QString &name) const { return label(name)->text(); }
