@@ -218,10 +218,10 @@ private Q_SLOTS:
             else if (!designed.contains(text))
                 QVERIFY2(contrast(text, surfaceOf(c)) >= 4.5, qPrintable(c->objectName()));
         }
-        // The link takes the button-text role (not window text), the notice's surface the
-        // title-bar text role.
-        QCOMPARE(about.findChild<QWidget *>("lblURL")->palette().color(QPalette::WindowText),
-                 SystemColourOf(ButtonText));
+        // The link and the options take the button-text role (not window text), the notice's
+        // surface the title-bar text role.
+        for (const QWidget *c : {about.findChild<QWidget *>("lblURL"), p.get("optOperation(0)")})
+            QCOMPARE(c->palette().color(QPalette::WindowText), SystemColourOf(ButtonText));
         QCOMPARE(surfaceOf(about.findChild<QWidget *>("lblDescription")),
                  SystemColourOf(TitleBarText));
         const QRect rule = about.findChild<QWidget *>(QStringLiteral("Line1"))->geometry();
@@ -239,8 +239,7 @@ private Q_SLOTS:
         // The hand pointer's drawing for the screen: 32 pixels each way at its designed size.
         const QCursor hand = about.findChild<QWidget *>(QStringLiteral("lblURL"))->cursor();
         QCOMPARE(hand.pixmap().size(), QSize(32, 32) * factor);
-        const QImage drawing = hand.pixmap().toImage();
-        QCOMPARE(drawing.pixelColor(hand.hotSpot() * factor), QColor(Qt::black)); // the tip
+        QCOMPARE(hand.pixmap().toImage().pixelColor(hand.hotSpot() * factor), QColor(Qt::black));
     }
 
     // Framed by openbox under X, drawn by the toolkit under Wayland (see tests/on_display.sh).

@@ -105,6 +105,7 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(dealer.NextIndex(last, true, random), index);
+        dealer.NextIndex(last, false, random); // in order: nothing drawn
         QVERIFY(random.reseeds == 1 && random.draws == 1);
     }
 

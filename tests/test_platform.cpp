@@ -19,6 +19,10 @@ constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0), Blue = qRgb(0
 
 class TestPlatform : public QObject {
     Q_OBJECT
+    // A handler that throws the program's own error, or with nothing to say something else.
+    void fail(const QString &says) {
+        says.isEmpty() ? throw 42 : throw RuntimeError(Kind::Overflow, says.toStdString());
+    }
 
 private Q_SLOTS:
     void textToInt_data() {
@@ -139,6 +143,7 @@ private Q_SLOTS:
     }
 
     // Whatever a handler throws is shown, and the program ends with a failure status.
+
     void unexpectedErrorIsShownAndEndsTheProgram_data() {
         QTest::addColumn<QString>("says"); // empty: something else than the program's own error
         QTest::newRow("runtime error") << "Overflow";
@@ -153,11 +158,7 @@ private Q_SLOTS:
                 shown = box->text(), box->accept();
         });
         closer.start(10);
-        QTimer::singleShot(0, this, [&] {
-            ErrorPath::Guard([&] {
-                says.isEmpty() ? throw 42 : throw RuntimeError(Kind::Overflow, says.toStdString());
-            });
-        });
+        QTimer::singleShot(0, this, [&] { ErrorPath::Guarded(this, &TestPlatform::fail)(says); });
         QTimer::singleShot(10000, this, [] { QCoreApplication::exit(99); }); // never hang
         QCOMPARE(QApplication::exec(), 1); // a failure, whatever the code calls it
         QVERIFY(ErrorPath::HasFailed() && !shown.isEmpty() && shown.contains(says));
