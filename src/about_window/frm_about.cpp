@@ -22,7 +22,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QVariant>
 #include <array>
 #include <utility>
@@ -199,9 +198,7 @@ void frmAbout::createControls() {
     lblURL->setAccessibleName(QString::fromUtf8(Maker::WebAddressShort));
     lblURL->setAccessibleDescription(tr("Opens the maker's web site in your web browser"));
     lblURL->setCursor(handCursor());
-    QPalette linkColours = lblURL->palette();
-    linkColours.setColor(QPalette::WindowText, SystemColourOf(SystemColour::ButtonText));
-    lblURL->setPalette(linkColours);
+    showLink(SystemColourOf(SystemColour::ButtonText), false);
 
     lblDescription = new QLabel(QStringLiteral("App Description"), this);
     lblDescription->setTextFormat(Qt::PlainText);
@@ -288,10 +285,8 @@ void frmAbout::placeControls() {
     Line1->setGeometry(layout.Pixels(Line1X1), layout.Pixels(Line1Y) - width / 2,
                        layout.Pixels(Line1X2) - layout.Pixels(Line1X1) + 1, width);
     CentreFrameWhenShown(this, [this] {
-        if (const QWidget *owner = parentWidget())
-            return owner->window()->frameGeometry();
-        const QScreen *screen = this->screen();
-        return screen ? screen->availableGeometry() : QRect();
+        const QWidget *owner = parentWidget();
+        return owner ? owner->window()->frameGeometry() : QRect();
     });
 }
 
@@ -348,20 +343,19 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::Form_MouseMove() {
-    QPalette colours = lblURL->palette();
-    colours.setColor(QPalette::WindowText, SystemColourOf(SystemColour::ButtonText));
-    lblURL->setPalette(colours);
-    QFont font = lblURL->font();
-    font.setUnderline(false);
-    lblURL->setFont(font);
+    showLink(SystemColourOf(SystemColour::ButtonText), false);
 }
 
 void frmAbout::lblURL_MouseMove() {
+    showLink(LinkHighlight, true);
+}
+
+void frmAbout::showLink(const QColor &colour, bool underlined) {
     QPalette colours = lblURL->palette();
-    colours.setColor(QPalette::WindowText, LinkHighlight);
+    colours.setColor(QPalette::WindowText, colour);
     lblURL->setPalette(colours);
     QFont font = lblURL->font();
-    font.setUnderline(true);
+    font.setUnderline(underlined);
     lblURL->setFont(font);
 }
 

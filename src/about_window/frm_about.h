@@ -67,6 +67,8 @@ private:
     void Form_Load();
     void Form_MouseMove();
     void lblURL_MouseMove();
+    // The link's look: its text colour, and whether it is underlined.
+    void showLink(const QColor &colour, bool underlined);
     void lblURL_Click();
     void cmdOK_Click();
 

@@ -24,7 +24,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyle>
 
 using Conversion::IntToText;
@@ -125,8 +124,7 @@ QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor
                   QColor background) {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name)); // named before its text: see answerAccessible
-    label->setText(text);
-    label->setFont(CardFont());
+    label->setText(text); // in the card's font, set with the layout (placeControls)
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, textColour);
@@ -206,10 +204,7 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
 
     // Centred on the screen.
     adjustSize();
-    CentreFrameWhenShown(this, [this] {
-        const QScreen *screen = this->screen();
-        return screen ? screen->availableGeometry() : QRect();
-    });
+    CentreFrameWhenShown(this);
 }
 
 frmMain::~frmMain() = default;

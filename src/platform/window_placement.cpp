@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QRect>
+#include <QScreen>
 #include <QTimerEvent>
 #include <QWidget>
 #include <QWindow>
@@ -57,7 +58,10 @@ private:
     }
 
     void centre() {
-        const QRect area = area_();
+        QRect area = area_ ? area_() : QRect();
+        if (area.isEmpty())
+            if (const QScreen *screen = window_->screen())
+                area = screen->availableGeometry();
         margins_ = margins();
         if (area.isEmpty())
             return;
