@@ -13,42 +13,68 @@ BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev qt6-tools-dev qt6-l10n-t
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian
     fonts-cantarell fonts-noto-core xvfb xauth x11-utils openbox qt6-qpa-plugins weston qt6-wayland)
 
+# Every script says what failed and what to do. The expected failures go through `die`; the
+# trap catches anything else, so that no script ever stops without a word.
+SCRIPT="scripts/$(basename "$0")"
+die() {
+    echo "$SCRIPT: $*" >&2
+    exit 1
+}
+set -E
+trap 'zf_unexpected $? "$BASH_COMMAND" "$LINENO"' ERR
+zf_unexpected() {
+    trap - ERR
+    echo "$SCRIPT: '$2' failed with status $1 (line $3). The lines above say why; run" \
+        "$SCRIPT again once that is mended." >&2
+    exit "$1"
+}
+
 # Installs whichever of the named packages are missing. As root it runs apt-get itself;
-# otherwise it prints the one command to run and fails. One dpkg-query for all of them: this
+# otherwise it names the one command to run and stops. One dpkg-query for all of them: this
 # runs on every start of the program.
 ensure_packages() {
     local installed missing=() pkg
+    # dpkg-query fails for a package it has never heard of: that one is missing, nothing more.
     installed=$'\n'$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null |
-        awk '$2 " " $3 " " $4 == "install ok installed" { print $1 }')$'\n'
+        awk '$2 " " $3 " " $4 == "install ok installed" { print $1 }' || true)$'\n'
     for pkg in "$@"; do
         [[ $installed == *$'\n'$pkg$'\n'* ]] || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "Missing packages. Install them with:" >&2
-        echo "  sudo apt-get install -y ${missing[*]}" >&2
-        return 1
-    fi
+    [ "$(id -u)" -eq 0 ] || die "packages are missing; install them as root with:" \
+        "apt-get install -y --no-install-recommends ${missing[*]}"
     echo "Installing: ${missing[*]}" >&2
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq >&2 || return 1
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+    apt-get update -qq >&2 ||
+        die "apt-get could not read the package lists; check the network and /etc/apt/sources.list*, then run $SCRIPT again"
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2 ||
+        die "apt-get could not install ${missing[*]} (its reason is above); mend that, then run $SCRIPT again"
+}
+
+# Whether the tree in the given directory has been configured: a configure that failed leaves
+# a cache but no build files behind.
+tree_configured() {
+    [ -f "$1/build.ninja" ] || [ -f "$1/Makefile" ]
 }
 
 # Configures the tree in the given directory unless it is configured already; extra arguments
-# go to cmake.
+# go to cmake. What a failed configure left behind is cleared first, so it is redone in full.
 configure_tree() {
     local dir=$1
     shift
-    [ -f "$dir/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+    tree_configured "$dir" && return 0
+    rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
 }
 
 # Configures (once) and builds everything in the given directory; extra arguments go to cmake.
 build_tree() {
     local dir=$1
     shift
-    configure_tree "$dir" "$@" >/dev/null || return 1
-    cmake --build "$dir" -j"$JOBS"
+    configure_tree "$dir" "$@" >/dev/null ||
+        die "configuring the build in $dir failed (cmake's reason is above); mend that, then run $SCRIPT again"
+    cmake --build "$dir" -j"$JOBS" ||
+        die "the build in $dir failed (the compiler's messages are above)"
 }
 
 # Configures (once) and builds one target of the tree and what it needs, quietly: one line on
@@ -59,7 +85,7 @@ build_quietly() {
     local dir=$1 target=$2 log status=0
     shift 2
     log=$(mktemp)
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
+    if ! tree_configured "$dir"; then
         show_progress "Configuring the build (first run only)"
         configure_tree "$dir" "$@" >"$log" 2>&1 || status=$?
     fi
@@ -71,9 +97,10 @@ build_quietly() {
     if [ "$status" -ne 0 ]; then
         echo "The build failed. Its output:" >&2
         cat "$log" >&2
+        rm -f "$log"
+        die "building $target failed (the build's output is above); mend that, then run $SCRIPT again"
     fi
     rm -f "$log"
-    return "$status"
 }
 
 # Copies the build's output into the log and turns its "[3/40]" (Ninja) or "[ 8%]" (make)
