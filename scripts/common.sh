@@ -43,12 +43,20 @@ ensure_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
     [ "$(id -u)" -eq 0 ] || die "packages are missing; install them as root with:" \
         "apt-get install -y --no-install-recommends ${missing[*]}"
-    echo "Installing: ${missing[*]}" >&2
+    echo "Installing ${#missing[@]} packages (first run only; downloading takes a few minutes):" \
+        "${missing[*]}" >&2
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq >&2 ||
         die "apt-get could not read the package lists; check the network and /etc/apt/sources.list*, then run $SCRIPT again"
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2 ||
-        die "apt-get could not install ${missing[*]} (its reason is above); mend that, then run $SCRIPT again"
+    # apt's own account of every package goes to a log, shown if it fails.
+    local log
+    log=$(mktemp)
+    if ! apt-get install -y -q --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+        tail -n 25 "$log" >&2
+        rm -f "$log"
+        die "apt-get could not install ${missing[*]} (its last lines are above); mend that, then run $SCRIPT again"
+    fi
+    rm -f "$log"
 }
 
 # Whether the tree in the given directory has been configured: a configure that failed leaves
