@@ -116,7 +116,8 @@ private Q_SLOTS:
         const QString depends = capture(debDir_.filePath("control"), "^Depends: (.*)$");
         // The Qt libraries come from the binary's links; the others are named by the package.
         for (const QString needed :
-             {"libqt6widgets6", "libqt6gui6", "fonts-liberation", "fonts-dejavu-core", "xdg-utils"})
+             {"libqt6widgets6", "libqt6gui6", "qt6-qpa-plugins", "fonts-liberation", "fonts-dejavu-core",
+              "xdg-utils"})
             QVERIFY2(depends.contains(QRegularExpression("(^|, )" + needed + "( |,|$)")),
                      qPrintable(needed + " missing from: " + depends));
     }
