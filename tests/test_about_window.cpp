@@ -166,7 +166,7 @@ private Q_SLOTS:
         // The user names the stand-in in the Open with dialog and closes every message.
         QStringList seen;
         QTimer user;
-        user.callOnTimeout([&] {
+        user.callOnTimeout(&user, [&] {
             auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!modal || modal == about.get())
                 return;

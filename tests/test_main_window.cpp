@@ -348,7 +348,7 @@ private Q_SLOTS:
         const QStringList items{"mnuReset", "mnuRandomize", "mnuRange09", "mnuRange012"};
         int closed = 0; // modal windows: every one is closed as soon as it shows
         QTimer closer;
-        closer.callOnTimeout([&] {
+        closer.callOnTimeout(&closer, [&] {
             if (QWidget *modal = QApplication::activeModalWidget())
                 modal->close(), ++closed;
         });

@@ -153,7 +153,7 @@ private Q_SLOTS:
         QFETCH(QString, says);
         QString shown;
         QTimer closer;
-        closer.callOnTimeout([&] {
+        closer.callOnTimeout(&closer, [&] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
                 shown = box->text(), box->accept();
         });
