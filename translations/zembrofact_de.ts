@@ -141,31 +141,31 @@
     </message>
     <message>
         <source>Next Card</source>
-        <translation>Nächste</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Zahlen 0-9</translation>
+        <translation>Zahlen bis 9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Zahlen 0-12</translation>
+        <translation>Zahlen bis 12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Zahlen: 0-9</translation>
+        <translation>Zahlen bis 9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Zahlen: 0-12</translation>
+        <translation>Zahlen bis 12</translation>
     </message>
     <message>
         <source>Correct: 0</source>
-        <translation>Korrekt: 0</translation>
+        <translation>Richtig: 0</translation>
     </message>
     <message>
         <source>Incorrect: 0</source>
-        <translation>Fehler: 0</translation>
+        <translation>Falsch: 0</translation>
     </message>
     <message>
         <source>Right: %1</source>
@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>That&apos;s correct!</source>
-        <translation>Richtig!</translation>
+        <translation>Das ist richtig!</translation>
     </message>
     <message>
         <source>Sorry. The correct answer is %1 .</source>
-        <translation>Leider falsch. Richtig ist %1 .</translation>
+        <translation>Leider falsch. Richtig ist %1.</translation>
     </message>
     <message>
         <source>File</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Randomize</source>
-        <translation>Zufällig</translation>
+        <translation>Karten mischen</translation>
     </message>
     <message>
         <source>Help</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Operation</source>
-        <translation>Rechenart</translation>
+        <translation>Rechenzeichen</translation>
     </message>
     <message>
         <source>Verdict</source>

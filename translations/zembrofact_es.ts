@@ -12,11 +12,11 @@
     <name>ErrorPath</name>
     <message>
         <source>The program will now close.</source>
-        <translation>El programa se cerrará ahora.</translation>
+        <translation>El programa se va a cerrar.</translation>
     </message>
     <message>
         <source>An unknown error occurred.</source>
-        <translation>Se produjo un error desconocido.</translation>
+        <translation>Ha ocurrido un error desconocido.</translation>
     </message>
 </context>
 <context>
@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Choose the program you want to use to open:</source>
-        <translation>Elige el programa con el que quieres abrir:</translation>
+        <translation>Elige con qué programa quieres abrir:</translation>
     </message>
     <message>
         <source>&amp;Program:</source>
@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>for example firefox</source>
-        <translation>por ejemplo firefox</translation>
+        <translation>por ejemplo, firefox</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -58,51 +58,51 @@
     </message>
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
-        <translation>Abre la web del fabricante en tu navegador</translation>
+        <translation>Abre en tu navegador la página web de los creadores del programa</translation>
     </message>
     <message>
         <source>The program &quot;%1&quot; could not be started.</source>
-        <translation>No se pudo iniciar el programa «%1».</translation>
+        <translation>No se ha podido abrir el programa «%1».</translation>
     </message>
     <message>
         <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Comprueba que el programa está instalado y que su nombre está bien escrito, y vuelve a intentarlo.</translation>
+        <translation>Comprueba que el programa está instalado y que su nombre está bien escrito. Luego vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>no program for opening web pages was found on this computer.</source>
-        <translation>no se encontró ningún programa para abrir páginas web en este ordenador.</translation>
+        <translation>no se ha encontrado en este ordenador ningún programa para abrir páginas web.</translation>
     </message>
     <message>
         <source>no program for opening files was found on this computer.</source>
-        <translation>no se encontró ningún programa para abrir archivos en este ordenador.</translation>
+        <translation>no se ha encontrado en este ordenador ningún programa para abrir archivos.</translation>
     </message>
     <message>
         <source>the computer did not understand where to find it.</source>
-        <translation>el ordenador no entendió dónde buscar.</translation>
+        <translation>el ordenador no ha entendido dónde buscarla.</translation>
     </message>
     <message>
         <source>it could not be found.</source>
-        <translation>no se encontró.</translation>
+        <translation>no se ha encontrado.</translation>
     </message>
     <message>
         <source>you are not allowed to open it.</source>
-        <translation>no tienes permiso para abrirlo.</translation>
+        <translation>no tienes permiso para abrirla.</translation>
     </message>
     <message>
         <source>the web browser ran into a problem.</source>
-        <translation>el navegador tuvo un problema.</translation>
+        <translation>el navegador ha tenido un problema.</translation>
     </message>
     <message>
         <source>the program for it ran into a problem.</source>
-        <translation>el programa correspondiente tuvo un problema.</translation>
+        <translation>el programa que debía abrirlo ha tenido un problema.</translation>
     </message>
     <message>
         <source>The web page could not be opened: %1</source>
-        <translation>No se pudo abrir la página web: %1</translation>
+        <translation>No se ha podido abrir la página web: %1</translation>
     </message>
     <message>
         <source>The file could not be opened: %1</source>
-        <translation>No se pudo abrir el archivo: %1</translation>
+        <translation>No se ha podido abrir el archivo: %1</translation>
     </message>
 </context>
 <context>
@@ -145,19 +145,19 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Rango 0-9</translation>
+        <translation>Del 0 al 9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Rango 0-12</translation>
+        <translation>Del 0 al 12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Rango: 0-9</translation>
+        <translation>Del 0 al 9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Rango: 0-12</translation>
+        <translation>Del 0 al 12</translation>
     </message>
     <message>
         <source>Correct: 0</source>
@@ -169,11 +169,11 @@
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Bien: %1</translation>
+        <translation>Aciertos: %1</translation>
     </message>
     <message>
         <source>Wrong: %1</source>
-        <translation>Mal: %1</translation>
+        <translation>Fallos: %1</translation>
     </message>
     <message>
         <source>That&apos;s correct!</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Sorry. The correct answer is %1 .</source>
-        <translation>Lo siento. La respuesta correcta es %1 .</translation>
+        <translation>¡Vaya! La respuesta correcta es %1.</translation>
     </message>
     <message>
         <source>File</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Empezar de nuevo</translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Tools</source>
-        <translation>Herramientas</translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Randomize</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Resultado</translation>
+        <translation>Comprobación</translation>
     </message>
     <message>
         <source>Answer choice %1 of 4</source>

@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Choose the program you want to use to open:</source>
-        <translation>Choisis le programme avec lequel ouvrir&#xa0;:</translation>
+        <translation>Choisis le programme à utiliser pour ouvrir&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Program:</source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
-        <translation>Ouvre le site web de l&apos;éditeur dans ton navigateur</translation>
+        <translation>Ouvre le site web des créateurs du programme dans ton navigateur</translation>
     </message>
     <message>
         <source>The program &quot;%1&quot; could not be started.</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>no program for opening files was found on this computer.</source>
-        <translation>aucun programme pour ouvrir les fichiers n&apos;a été trouvé sur cet ordinateur.</translation>
+        <translation>aucun programme pour ouvrir ce fichier n&apos;a été trouvé sur cet ordinateur.</translation>
     </message>
     <message>
         <source>the computer did not understand where to find it.</source>
@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>it could not be found.</source>
-        <translation>introuvable.</translation>
+        <translation>rien n&apos;a été trouvé à cette adresse.</translation>
     </message>
     <message>
         <source>you are not allowed to open it.</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>the program for it ran into a problem.</source>
-        <translation>le programme prévu pour cela a rencontré un problème.</translation>
+        <translation>le programme qui devait l&apos;ouvrir a rencontré un problème.</translation>
     </message>
     <message>
         <source>The web page could not be opened: %1</source>
@@ -141,27 +141,27 @@
     </message>
     <message>
         <source>Next Card</source>
-        <translation>Suivante</translation>
+        <translation>Autre carte</translation>
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Plage 0-9</translation>
+        <translation>De 0 à 9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Plage 0-12</translation>
+        <translation>De 0 à 12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Plage&#xa0;: 0-9</translation>
+        <translation>De 0 à 9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Plage&#xa0;: 0-12</translation>
+        <translation>De 0 à 12</translation>
     </message>
     <message>
         <source>Correct: 0</source>
-        <translation>Bonnes&#xa0;: 0</translation>
+        <translation>Réussites&#xa0;: 0</translation>
     </message>
     <message>
         <source>Incorrect: 0</source>
@@ -169,11 +169,11 @@
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Juste&#xa0;: %1</translation>
+        <translation>Réussites&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wrong: %1</source>
-        <translation>Faux&#xa0;: %1</translation>
+        <translation>Erreurs&#xa0;: %1</translation>
     </message>
     <message>
         <source>That&apos;s correct!</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Sorry. The correct answer is %1 .</source>
-        <translation>Dommage. La bonne réponse est %1 .</translation>
+        <translation>Dommage. La bonne réponse est %1.</translation>
     </message>
     <message>
         <source>File</source>
@@ -229,11 +229,11 @@
     </message>
     <message>
         <source>Operation</source>
-        <translation>Opération</translation>
+        <translation>Signe de l&apos;opération</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Verdict</translation>
+        <translation>Correction</translation>
     </message>
     <message>
         <source>Answer choice %1 of 4</source>

@@ -12,7 +12,7 @@
     <name>ErrorPath</name>
     <message>
         <source>The program will now close.</source>
-        <translation>Il programma ora verrà chiuso.</translation>
+        <translation>Ora il programma si chiuderà.</translation>
     </message>
     <message>
         <source>An unknown error occurred.</source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
-        <translation>Apre il sito del produttore nel tuo browser</translation>
+        <translation>Apre nel tuo browser il sito di chi ha creato il programma</translation>
     </message>
     <message>
         <source>The program &quot;%1&quot; could not be started.</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>the computer did not understand where to find it.</source>
-        <translation>il computer non ha capito dove cercare.</translation>
+        <translation>il computer non ha capito dove trovarla.</translation>
     </message>
     <message>
         <source>it could not be found.</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>you are not allowed to open it.</source>
-        <translation>non hai il permesso di aprirlo.</translation>
+        <translation>non hai il permesso di aprirla.</translation>
     </message>
     <message>
         <source>the web browser ran into a problem.</source>
@@ -109,7 +109,7 @@
     <name>frmMain</name>
     <message>
         <source>Addition</source>
-        <translation>Sommare</translation>
+        <translation>Addizione</translation>
     </message>
     <message>
         <source>plus</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>Sottrarre</translation>
+        <translation>Sottrazione</translation>
     </message>
     <message>
         <source>minus</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>multiplication</source>
-        <translation>Moltiplicare</translation>
+        <translation>Moltiplicazione</translation>
     </message>
     <message>
         <source>times</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Division</source>
-        <translation>Dividere</translation>
+        <translation>Divisione</translation>
     </message>
     <message>
         <source>divided by</source>
@@ -141,31 +141,31 @@
     </message>
     <message>
         <source>Next Card</source>
-        <translation>Prossima</translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Valori 0-9</translation>
+        <translation>Da 0 a 9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Valori 0-12</translation>
+        <translation>Da 0 a 12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Valori: 0-9</translation>
+        <translation>Da 0 a 9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Valori: 0-12</translation>
+        <translation>Da 0 a 12</translation>
     </message>
     <message>
         <source>Correct: 0</source>
-        <translation>Corrette: 0</translation>
+        <translation>Giuste: 0</translation>
     </message>
     <message>
         <source>Incorrect: 0</source>
-        <translation>Errate: 0</translation>
+        <translation>Sbagliate: 0</translation>
     </message>
     <message>
         <source>Right: %1</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Wrong: %1</source>
-        <translation>Errori: %1</translation>
+        <translation>Sbagliate: %1</translation>
     </message>
     <message>
         <source>That&apos;s correct!</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Sorry. The correct answer is %1 .</source>
-        <translation>Peccato. La risposta giusta è %1 .</translation>
+        <translation>Peccato. La risposta giusta è %1.</translation>
     </message>
     <message>
         <source>File</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>The flash card</source>
-        <translation>La carta di calcolo</translation>
+        <translation>La scheda</translation>
     </message>
     <message>
         <source>Top number</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Deal the next card</source>
-        <translation>Mostra la prossima carta</translation>
+        <translation>Mostra la scheda successiva</translation>
     </message>
 </context>
 </TS>

@@ -50,7 +50,7 @@
     <name>frmAbout</name>
     <message>
         <source>About...</source>
-        <translation>Over...</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>OK</source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
-        <translation>Opent de website van de maker in je browser</translation>
+        <translation>Opent de website van de maker in je webbrowser</translation>
     </message>
     <message>
         <source>The program &quot;%1&quot; could not be started.</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Controleer of het programma is geïnstalleerd en of de naam goed is geschreven, en probeer het opnieuw.</translation>
+        <translation>Controleer of het programma is geïnstalleerd en of de naam goed gespeld is. Probeer het daarna opnieuw.</translation>
     </message>
     <message>
         <source>no program for opening web pages was found on this computer.</source>
@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>it could not be found.</source>
-        <translation>niet gevonden.</translation>
+        <translation>de computer kon het niet vinden.</translation>
     </message>
     <message>
         <source>you are not allowed to open it.</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>the program for it ran into a problem.</source>
-        <translation>het programma ervoor liep tegen een probleem aan.</translation>
+        <translation>het programma dat het moest openen, liep tegen een probleem aan.</translation>
     </message>
     <message>
         <source>The web page could not be opened: %1</source>
@@ -109,7 +109,7 @@
     <name>frmMain</name>
     <message>
         <source>Addition</source>
-        <translation>Plussommen</translation>
+        <translation>Optellen</translation>
     </message>
     <message>
         <source>plus</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>Minsommen</translation>
+        <translation>Aftrekken</translation>
     </message>
     <message>
         <source>minus</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>multiplication</source>
-        <translation>Keersommen</translation>
+        <translation>Vermenigvuldigen</translation>
     </message>
     <message>
         <source>times</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Division</source>
-        <translation>Deelsommen</translation>
+        <translation>Delen</translation>
     </message>
     <message>
         <source>divided by</source>
@@ -145,27 +145,27 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Bereik 0-9</translation>
+        <translation>0 t/m 9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Bereik 0-12</translation>
+        <translation>0 t/m 12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Bereik: 0-9</translation>
+        <translation>0 t/m 9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Bereik: 0-12</translation>
+        <translation>0 t/m 12</translation>
     </message>
     <message>
         <source>Correct: 0</source>
-        <translation>Juist: 0</translation>
+        <translation>Goed: 0</translation>
     </message>
     <message>
         <source>Incorrect: 0</source>
-        <translation>Onjuist: 0</translation>
+        <translation>Fout: 0</translation>
     </message>
     <message>
         <source>Right: %1</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Sorry. The correct answer is %1 .</source>
-        <translation>Helaas. Het goede antwoord is %1 .</translation>
+        <translation>Helaas. Het goede antwoord is %1.</translation>
     </message>
     <message>
         <source>File</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Opnieuw beginnen</translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Randomize</source>
-        <translation>Willekeurig</translation>
+        <translation>Door elkaar</translation>
     </message>
     <message>
         <source>Help</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>Over...</translation>
+        <translation>Info...</translation>
     </message>
     <message>
         <source>The flash card</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Beoordeling</translation>
+        <translation>Goed of fout</translation>
     </message>
     <message>
         <source>Answer choice %1 of 4</source>

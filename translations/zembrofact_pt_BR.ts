@@ -12,7 +12,7 @@
     <name>ErrorPath</name>
     <message>
         <source>The program will now close.</source>
-        <translation>O programa será fechado agora.</translation>
+        <translation>O programa vai fechar agora.</translation>
     </message>
     <message>
         <source>An unknown error occurred.</source>
@@ -35,15 +35,15 @@
     </message>
     <message>
         <source>for example firefox</source>
-        <translation>por exemplo firefox</translation>
+        <translation>por exemplo, firefox</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Procurar...</translation>
+        <translation>P&amp;rocurar...</translation>
     </message>
     <message>
         <source>Choose a program</source>
-        <translation>Escolher um programa</translation>
+        <translation>Escolha um programa</translation>
     </message>
 </context>
 <context>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
-        <translation>Abre o site do fabricante no seu navegador</translation>
+        <translation>Abre no seu navegador o site de quem criou o programa</translation>
     </message>
     <message>
         <source>The program &quot;%1&quot; could not be started.</source>
@@ -66,15 +66,15 @@
     </message>
     <message>
         <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Verifique se o programa está instalado e se o nome está escrito corretamente, e tente de novo.</translation>
+        <translation>Veja se o programa está instalado e se o nome está escrito certo. Depois, tente de novo.</translation>
     </message>
     <message>
         <source>no program for opening web pages was found on this computer.</source>
-        <translation>nenhum programa para abrir páginas da web foi encontrado neste computador.</translation>
+        <translation>não há nenhum programa para abrir páginas da web neste computador.</translation>
     </message>
     <message>
         <source>no program for opening files was found on this computer.</source>
-        <translation>nenhum programa para abrir arquivos foi encontrado neste computador.</translation>
+        <translation>não há nenhum programa para abrir arquivos neste computador.</translation>
     </message>
     <message>
         <source>the computer did not understand where to find it.</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>you are not allowed to open it.</source>
-        <translation>você não tem permissão para isso.</translation>
+        <translation>você não tem permissão para abrir isso.</translation>
     </message>
     <message>
         <source>the web browser ran into a problem.</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>the program for it ran into a problem.</source>
-        <translation>o programa para isso teve um problema.</translation>
+        <translation>o programa que abre o arquivo teve um problema.</translation>
     </message>
     <message>
         <source>The web page could not be opened: %1</source>
@@ -141,23 +141,23 @@
     </message>
     <message>
         <source>Next Card</source>
-        <translation>Próxima</translation>
+        <translation>Próximo</translation>
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Faixa 0-9</translation>
+        <translation>De 0 a 9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Faixa 0-12</translation>
+        <translation>De 0 a 12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Faixa: 0-9</translation>
+        <translation>De 0 a 9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Faixa: 0-12</translation>
+        <translation>De 0 a 12</translation>
     </message>
     <message>
         <source>Correct: 0</source>
@@ -165,11 +165,11 @@
     </message>
     <message>
         <source>Incorrect: 0</source>
-        <translation>Erradas: 0</translation>
+        <translation>Erros: 0</translation>
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Certas: %1</translation>
+        <translation>Acertos: %1</translation>
     </message>
     <message>
         <source>Wrong: %1</source>
@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>That&apos;s correct!</source>
-        <translation>Certo!</translation>
+        <translation>Acertou!</translation>
     </message>
     <message>
         <source>Sorry. The correct answer is %1 .</source>
-        <translation>Que pena. A resposta certa é %1 .</translation>
+        <translation>Que pena. A resposta certa é %1.</translation>
     </message>
     <message>
         <source>File</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Tools</source>
-        <translation>Ferramentas</translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Randomize</source>
-        <translation>Aleatório</translation>
+        <translation>Ordem aleatória</translation>
     </message>
     <message>
         <source>Help</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>The flash card</source>
-        <translation>O cartão de conta</translation>
+        <translation>O cartão</translation>
     </message>
     <message>
         <source>Top number</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Avaliação</translation>
+        <translation>Certo ou errado</translation>
     </message>
     <message>
         <source>Answer choice %1 of 4</source>
