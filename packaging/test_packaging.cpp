@@ -3,10 +3,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -115,11 +117,57 @@ private Q_SLOTS:
         QCOMPARE(QProcess::execute("dpkg-deb", {"--control", deb_, debDir_.path()}), 0);
         const QString depends = capture(debDir_.filePath("control"), "^Depends: (.*)$");
         // The Qt libraries come from the binary's links; the others are named by the package.
-        for (const QString needed :
-             {"libqt6widgets6", "libqt6gui6", "qt6-qpa-plugins", "fonts-liberation", "fonts-dejavu-core",
-              "xdg-utils"})
+        for (const QString needed : {"libqt6widgets6", "libqt6gui6", "qt6-qpa-plugins",
+                                     "fonts-liberation", "fonts-dejavu-core", "xdg-utils"})
             QVERIFY2(depends.contains(QRegularExpression("(^|, )" + needed + "( |,|$)")),
                      qPrintable(needed + " missing from: " + depends));
+    }
+
+    // Every character of every catalogue has a glyph in the fonts the package depends on or
+    // recommends, so that no language is drawn as empty boxes on a fresh desktop.
+    void everyLanguageHasItsGlyphs() {
+        if (deb_.isEmpty())
+            QSKIP("no package: dpkg-shlibdeps is not installed (Debian: dpkg-dev)");
+        QProcess fields;
+        fields.start("dpkg-deb", {"--field", deb_, "Depends", "Recommends"});
+        QVERIFY(fields.waitForFinished());
+        QStringList faces;
+        for (const QString &name : QString::fromUtf8(fields.readAllStandardOutput())
+                                       .split(QRegularExpression("[^a-z0-9.+-]+"))) {
+            if (!name.startsWith(QLatin1String("fonts-")))
+                continue;
+            QProcess files;
+            files.start("dpkg", {"-L", name});
+            QVERIFY2(files.waitForFinished() && files.exitCode() == 0,
+                     qPrintable(name + " is not installed, and the package names it"));
+            for (const QString &file : QString::fromUtf8(files.readAllStandardOutput()).split('\n'))
+                if (file.contains(QRegularExpression("\\.(ttf|otf|ttc)$")))
+                    faces << file;
+        }
+        QHash<QString, QRawFont> loaded; // a face is read when first asked for: there are many
+        const auto written = [&](char32_t c) {
+            return std::any_of(faces.cbegin(), faces.cend(), [&](const QString &face) {
+                auto font = loaded.find(face);
+                if (font == loaded.end())
+                    font = loaded.insert(face, QRawFont(face, 16));
+                return font->supportsCharacter(c);
+            });
+        };
+        for (QDirIterator ts(ZF_SOURCE_DIR "/translations", {"*.ts"}); ts.hasNext();) {
+            QFile file(ts.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QString missing;
+            for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+                if (xml.readNext() != QXmlStreamReader::StartElement ||
+                    xml.name() != u"translation")
+                    continue;
+                for (const char32_t c : xml.readElementText().toUcs4())
+                    if (!QChar::isSpace(c) && !missing.contains(QString::fromUcs4(&c, 1)) &&
+                        !written(c))
+                        missing += QString::fromUcs4(&c, 1);
+            }
+            QVERIFY2(missing.isEmpty(), qPrintable(ts.fileName() + ": no font has " + missing));
+        }
     }
 
 private:
@@ -132,5 +180,5 @@ private:
     QString deb_; // The package built from the same tree, when dpkg-dev is there to build it.
 };
 
-QTEST_GUILESS_MAIN(TestPackaging)
+QTEST_MAIN(TestPackaging) // the fonts are read through the toolkit's font engine
 #include "test_packaging.moc"

@@ -11,7 +11,8 @@ BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev qt6-tools-dev qt6-l10n-t
     qt6-translations-l10n libgl-dev fonts-liberation fonts-dejavu-core fontconfig xdg-utils)
 # The desktops' fonts, and real displays: X (Xvfb, openbox, the xcb plugin) and Wayland (Weston).
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian
-    fonts-cantarell fonts-noto-core xvfb xauth x11-utils openbox qt6-qpa-plugins weston qt6-wayland)
+    fonts-cantarell fonts-noto-core fonts-noto-cjk
+    xvfb xauth x11-utils openbox qt6-qpa-plugins weston qt6-wayland)
 
 # Every script says what failed and what to do. The expected failures go through `die`; the
 # trap catches anything else, so that no script ever stops without a word.

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -24,6 +25,14 @@ const QRegularExpression Broken("type=|<translation></|%1[^<]*</source>\\s*<tran
 QString read(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The languages the program speaks besides the design's English, from translations/.
+QStringList catalogues() {
+    QStringList languages;
+    for (const QString &ts : QDir(Root + "/translations").entryList({"zembrofact_*.ts"}))
+        languages << ts.mid(11).chopped(3);
+    return languages;
 }
 
 // Names every text of the windows, as they stand, that is cut horizontally or vertically:
@@ -101,10 +110,9 @@ private Q_SLOTS:
             {"monospace fallback", "DejaVu Sans Mono", 10}};
         // Where no catalogue is, the design's English; in every language plain digits.
         const QString english = "Next Card|multiplication|Sorry. The correct answer is 144 .|32768",
-                      german = "Nächste|Multiplikation|Leider falsch. Richtig ist 144 .|32768";
+                      german = "Weiter|Multiplikation|Leider falsch. Richtig ist 144.|32768";
         const QStringList catalogueless{"C", "en_GB", "ar_EG"};
-        for (const QString &language :
-             catalogueless + QStringList{"de", "fr", "es", "it", "pt_BR", "nl"})
+        for (const QString &language : catalogueless + catalogues())
             for (const auto &[name, family, points] : fonts)
                 QTest::addRow("%s, %s", qPrintable(language), name)
                     << language << family << points
@@ -157,6 +165,34 @@ private Q_SLOTS:
                                                    Root + "/src", "-ts", copy}) == 0);
             QCOMPARE(read(copy).split('\n'), read(ts.filePath()).split('\n'));
             QVERIFY2(!read(copy).contains(Broken), qPrintable(ts.filePath()));
+        }
+    }
+
+    // What the design's English does that a translation must not: four words for the two
+    // counters, a space before the verdict's full stop; and numbers in the card's own digits.
+    void cataloguesWriteTheirLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : catalogues())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void cataloguesWriteTheirLanguage() {
+        QFETCH(QString, language);
+        QVERIFY(Translation::Install(QLocale(language)));
+        const auto says = [](const char *text) {
+            return QCoreApplication::translate("frmMain", text);
+        };
+        QCOMPARE(says("Right: %1").arg(0), says("Correct: 0"));
+        QCOMPARE(says("Wrong: %1").arg(0), says("Incorrect: 0"));
+        QFile ts(Root + "/translations/zembrofact_" + language + ".ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        for (QXmlStreamReader xml(&ts); !xml.atEnd();) {
+            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"translation")
+                continue;
+            const QString text = xml.readElementText();
+            // A plain space before . ! ? : is a typo everywhere; French sets a no-break one.
+            QVERIFY2(!text.contains(QRegularExpression(" [.!?:]")), qPrintable(text));
+            for (const QChar c : text)
+                QVERIFY2(!c.isDigit() || c.unicode() <= '9', qPrintable(text));
         }
     }
 
