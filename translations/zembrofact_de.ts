@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Bewertung</translation>
+        <translation>Rückmeldung</translation>
     </message>
     <message>
         <source>Answer choice %1 of 4</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Deal the next card</source>
-        <translation>Nächste Karte zeigen</translation>
+        <translation>Weiter zur nächsten Karte</translation>
     </message>
 </context>
 </TS>

@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>the computer did not understand where to find it.</source>
-        <translation>el ordenador no ha entendido dónde buscarla.</translation>
+        <translation>el ordenador no ha entendido dónde buscar.</translation>
     </message>
     <message>
         <source>it could not be found.</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>you are not allowed to open it.</source>
-        <translation>no tienes permiso para abrirla.</translation>
+        <translation>no tienes permiso de acceso.</translation>
     </message>
     <message>
         <source>the web browser ran into a problem.</source>

@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Parcourir...</translation>
+        <translation>Pa&amp;rcourir...</translation>
     </message>
     <message>
         <source>Choose a program</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Correct: 0</source>
-        <translation>Réussites&#xa0;: 0</translation>
+        <translation>Succès&#xa0;: 0</translation>
     </message>
     <message>
         <source>Incorrect: 0</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Réussites&#xa0;: %1</translation>
+        <translation>Succès&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wrong: %1</source>

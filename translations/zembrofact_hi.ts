@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>फिर से शुरू</translation>
+        <translation>फिर से शुरू करो</translation>
     </message>
     <message>
         <source>Exit</source>

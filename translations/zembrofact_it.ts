@@ -50,7 +50,7 @@
     <name>frmAbout</name>
     <message>
         <source>About...</source>
-        <translation>Informazioni...</translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>OK</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>the computer did not understand where to find it.</source>
-        <translation>il computer non ha capito dove trovarla.</translation>
+        <translation>il computer non ha capito dove cercare.</translation>
     </message>
     <message>
         <source>it could not be found.</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>you are not allowed to open it.</source>
-        <translation>non hai il permesso di aprirla.</translation>
+        <translation>non hai il permesso per farlo.</translation>
     </message>
     <message>
         <source>the web browser ran into a problem.</source>
@@ -145,19 +145,19 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>Da 0 a 9</translation>
+        <translation>Numeri da 0 a 9</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>Da 0 a 12</translation>
+        <translation>Numeri da 0 a 12</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>Da 0 a 9</translation>
+        <translation>Numeri da 0 a 9</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>Da 0 a 12</translation>
+        <translation>Numeri da 0 a 12</translation>
     </message>
     <message>
         <source>Correct: 0</source>

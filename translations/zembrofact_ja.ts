@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>An unknown error occurred.</source>
-        <translation>よくわからないエラーがおきました。</translation>
+        <translation>げんいんのわからないエラーがおきました。</translation>
     </message>
 </context>
 <context>
@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Choose the program you want to use to open:</source>
-        <translation>下のものをひらくプログラムをえらんでください：</translation>
+        <translation>つぎのものをひらくプログラムをえらんでください：</translation>
     </message>
     <message>
         <source>&amp;Program:</source>
@@ -145,19 +145,19 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>0から9まで</translation>
+        <translation>0から9までのかず</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>0から12まで</translation>
+        <translation>0から12までのかず</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>0から9まで</translation>
+        <translation>0から9までのかず</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>0から12まで</translation>
+        <translation>0から12までのかず</translation>
     </message>
     <message>
         <source>Correct: 0</source>

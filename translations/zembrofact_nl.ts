@@ -109,7 +109,7 @@
     <name>frmMain</name>
     <message>
         <source>Addition</source>
-        <translation>Optellen</translation>
+        <translation>Plussommen</translation>
     </message>
     <message>
         <source>plus</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>Aftrekken</translation>
+        <translation>Minsommen</translation>
     </message>
     <message>
         <source>minus</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>multiplication</source>
-        <translation>Vermenigvuldigen</translation>
+        <translation>Keersommen</translation>
     </message>
     <message>
         <source>times</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Division</source>
-        <translation>Delen</translation>
+        <translation>Deelsommen</translation>
     </message>
     <message>
         <source>divided by</source>

@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Opens the maker&apos;s web site in your web browser</source>
-        <translation>Otwiera stronę internetową twórców programu w twojej przeglądarce</translation>
+        <translation>Otwiera stronę internetową twórców programu w przeglądarce</translation>
     </message>
     <message>
         <source>The program &quot;%1&quot; could not be started.</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Next Card</source>
-        <translation>Następna</translation>
+        <translation>Dalej</translation>
     </message>
     <message>
         <source>Range 0-9</source>
@@ -229,11 +229,11 @@
     </message>
     <message>
         <source>Operation</source>
-        <translation>Działanie</translation>
+        <translation>Znak działania</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Ocena</translation>
+        <translation>Ocena odpowiedzi</translation>
     </message>
     <message>
         <source>Answer choice %1 of 4</source>

@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>the computer did not understand where to find it.</source>
-        <translation>Bilgisayar onu nerede araması gerektiğini anlayamadı.</translation>
+        <translation>Bilgisayar onu nerede arayacağını anlayamadı.</translation>
     </message>
     <message>
         <source>it could not be found.</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Operation</source>
-        <translation>İşlem</translation>
+        <translation>İşlem işareti</translation>
     </message>
     <message>
         <source>Verdict</source>

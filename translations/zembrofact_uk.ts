@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Check that the program is installed and that its name is spelled correctly, then try again.</source>
-        <translation>Перевір, чи програму встановлено і чи правильно написано її назву, а потім спробуй ще раз.</translation>
+        <translation>Перевір, чи програму встановлено й чи правильно написано її назву, а потім спробуй ще раз.</translation>
     </message>
     <message>
         <source>no program for opening web pages was found on this computer.</source>
@@ -161,19 +161,19 @@
     </message>
     <message>
         <source>Correct: 0</source>
-        <translation>Правильно: 0</translation>
+        <translation>Вірно: 0</translation>
     </message>
     <message>
         <source>Incorrect: 0</source>
-        <translation>Помилки: 0</translation>
+        <translation>Хибно: 0</translation>
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Правильно: %1</translation>
+        <translation>Вірно: %1</translation>
     </message>
     <message>
         <source>Wrong: %1</source>
-        <translation>Помилки: %1</translation>
+        <translation>Хибно: %1</translation>
     </message>
     <message>
         <source>That&apos;s correct!</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Sorry. The correct answer is %1 .</source>
-        <translation>На жаль, ні. Правильна відповідь — %1.</translation>
+        <translation>Ні, правильна відповідь — %1.</translation>
     </message>
     <message>
         <source>File</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Спочатку</translation>
+        <translation>Почати знову</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Operation</source>
-        <translation>Дія</translation>
+        <translation>Знак дії</translation>
     </message>
     <message>
         <source>Verdict</source>

@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>the computer did not understand where to find it.</source>
-        <translation>电脑不明白该到哪里去找它。</translation>
+        <translation>电脑看不懂该到哪里去找它。</translation>
     </message>
     <message>
         <source>it could not be found.</source>
@@ -145,19 +145,19 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>数字0到9</translation>
+        <translation>0到9的数</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>数字0到12</translation>
+        <translation>0到12的数</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>数字0到9</translation>
+        <translation>0到9的数</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>数字0到12</translation>
+        <translation>0到12的数</translation>
     </message>
     <message>
         <source>Correct: 0</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Answer choice %1 of 4</source>
-        <translation>第%1个答案，共4个</translation>
+        <translation>第%1个选项，共4个</translation>
     </message>
     <message>
         <source>Deal the next card</source>
