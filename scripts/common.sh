@@ -43,7 +43,7 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     [ "$(id -u)" -eq 0 ] || die "packages are missing; install them as root with:" \
-        "apt-get install -y --no-install-recommends ${missing[*]}"
+        "apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
     echo "Installing ${#missing[@]} packages (first run only; downloading takes a few minutes):" \
         "${missing[*]}" >&2
     export DEBIAN_FRONTEND=noninteractive
