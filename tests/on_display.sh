@@ -49,6 +49,9 @@ wayland)
     [ -S "$runtime/$socket" ] || { cat "$runtime/weston.log" >&2; exit 1; }
     export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
     unset DISPLAY
+    # Under the sanitizers: walk whole stacks, through the graphics driver's frames that have no
+    # frame pointers, so that scripts/lsan.supp can name the toolkit's call that leaks in Mesa.
+    [ -z "${ASAN_OPTIONS:-}" ] || export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
     ;;
 *)
     echo "usage: on_display.sh x11|wayland COMMAND..." >&2
