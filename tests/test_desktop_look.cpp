@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace {
@@ -35,26 +36,28 @@ QStringList catalogues() {
     return languages;
 }
 
-// Names every text of the windows, as they stand, that is cut horizontally or vertically:
-// labels, buttons (a radio button's text beside its mark) and menu-bar titles.
+// Names every text of the windows, as they stand, that is cut horizontally or vertically, by
+// its box or by the window's edge: labels, buttons (a radio button's text beside its mark) and
+// menu-bar titles.
 QStringList cutTexts(const QList<QWidget *> &windows) {
     QStringList cut;
-    const auto check = [&](const QWidget *w, const QString &text, QSize need, QSize room) {
+    const auto check = [&](const QWidget *w, const QString &text, QSize need, QRect room) {
+        room &= QRect(w->mapFrom(w->window(), QPoint()), w->window()->size());
         if (!w->isHidden() && (need.width() > room.width() || need.height() > room.height()))
             cut << w->objectName() + u' ' + text;
     };
     for (QWidget *window : windows) {
         for (const QLabel *l : window->findChildren<QLabel *>())
-            check(l, l->text(), l->fontMetrics().size(0, l->text()), l->contentsRect().size());
+            check(l, l->text(), l->fontMetrics().size(0, l->text()), l->contentsRect());
         for (const QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
             const QSize framed = b->fontMetrics().size(0, b->text()) + QSize(8, 8);
-            check(b, b->text(), b->inherits("QRadioButton") ? b->sizeHint() : framed, b->size());
+            check(b, b->text(), b->inherits("QRadioButton") ? b->sizeHint() : framed, b->rect());
         }
         for (QMenuBar *bar : window->findChildren<QMenuBar *>())
             for (QAction *title : bar->actions()) {
                 const QRect g = bar->actionGeometry(title);
                 check(bar, title->text(), bar->fontMetrics().size(0, title->text()),
-                      bar->rect().contains(g) ? g.size() : QSize());
+                      bar->rect().contains(g) ? g : QRect());
             }
     }
     return cut;
@@ -112,7 +115,7 @@ private Q_SLOTS:
         const QString english = "Next Card|multiplication|Sorry. The correct answer is 144 .|32768",
                       german = "Weiter|Multiplikation|Leider falsch. Richtig ist 144.|32768";
         const QStringList catalogueless{"C", "en_GB", "ar_EG"};
-        for (const QString &language : catalogueless + catalogues())
+        for (const QString &language : catalogueless + catalogues() + QStringList{"long option"})
             for (const auto &[name, family, points] : fonts)
                 QTest::addRow("%s, %s", qPrintable(language), name)
                     << language << family << points
@@ -124,6 +127,15 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QLocale::setDefault(QLocale(language));
         Translation::Install(QLocale(language));
+        // An operation's name as long as a language has one: it must not run past the window.
+        struct LongOption : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *text, const char *, int) const override {
+                return QByteArrayView(text) == "multiplication" ? "Vermenigvuldigen" : QString();
+            }
+        } longOption;
+        if (language == QLatin1String("long option"))
+            QCoreApplication::installTranslator(&longOption);
         QFETCH(QString, family);
         QFETCH(int, points);
         if (points)

@@ -264,16 +264,20 @@ void frmMain::createControls() {
 
 TwipLayout frmMain::fittingLayout() const {
     QList<TwipLayout::Need> needs;
+    // The room a box shows: the design lets the options' boxes run past the window's edge.
+    const auto shownWidth = [](const Placement *p) {
+        return std::min(p->width, ClientWidth - p->left);
+    };
     // The text a control shows, in its box as designed (the verdict in the room it may widen to).
     const auto measure = [&](const QWidget *control, const QString &text, int margin) {
         const Placement *designed = placementOf(qPrintable(control->objectName()));
         needs << TwipLayout::TextNeeds(control->fontMetrics(), text, margin,
-                                       designed ? designed->width : VerdictRoom,
+                                       designed ? shownWidth(designed) : VerdictRoom,
                                        designed ? designed->height : VerdictHeight);
     };
     for (QAbstractButton *option : optOperation->buttons()) {
         const Placement *designed = placementOf(qPrintable(option->objectName()));
-        needs << TwipLayout::Need{option->sizeHint().width(), designed->width}
+        needs << TwipLayout::Need{option->sizeHint().width(), shownWidth(designed)}
               << TwipLayout::Need{option->sizeHint().height(), designed->height};
     }
     measure(cmdNextCard, cmdNextCard->text(), TwipLayout::ButtonMargin);
