@@ -145,19 +145,19 @@
     </message>
     <message>
         <source>Range 0-9</source>
-        <translation>0から9までのかず</translation>
+        <translation>0〜9のかず</translation>
     </message>
     <message>
         <source>Range 0-12</source>
-        <translation>0から12までのかず</translation>
+        <translation>0〜12のかず</translation>
     </message>
     <message>
         <source>Range: 0-9</source>
-        <translation>0から9までのかず</translation>
+        <translation>0〜9のかず</translation>
     </message>
     <message>
         <source>Range: 0-12</source>
-        <translation>0から12までのかず</translation>
+        <translation>0〜12のかず</translation>
     </message>
     <message>
         <source>Correct: 0</source>
