@@ -1,7 +1,7 @@
 #include "about_window/frm_about.h"
-#include "platform/desktop_shell.h"
-#include "platform/error_path.h"
-#include "platform/maker.h"
+#include "app/error_path.h"
+#include "app/maker.h"
+#include "desktop/desktop_shell.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,17 +1,16 @@
 #include "about_window/frm_about.h"
 
-#include "about_window/open_with_dialog.h"
-#include "platform/app_info.h"
-#include "platform/conversion.h"
-#include "platform/design_colours.h"
-#include "platform/desktop_shell.h"
-#include "platform/error_path.h"
-#include "platform/maker.h"
-#include "platform/resource_images.h"
-#include "platform/runtime_error.h"
-#include "platform/scaled_art.h"
-#include "platform/twips.h"
-#include "platform/window_placement.h"
+#include "app/app_info.h"
+#include "app/error_path.h"
+#include "app/maker.h"
+#include "desktop/desktop_shell.h"
+#include "desktop/open_with_dialog.h"
+#include "drill/runtime_error.h"
+#include "form/design_colours.h"
+#include "form/resource_images.h"
+#include "form/scaled_art.h"
+#include "form/twips.h"
+#include "form/window_placement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -292,8 +291,8 @@ void frmAbout::placeControls() {
 
 QString frmAbout::titleText() {
     return QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
-           Conversion::IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
-           Conversion::IntToText(AppInfo::Numbers().revision);
+           QString::number(AppInfo::Numbers().major) + QStringLiteral(".") +
+           QString::number(AppInfo::Numbers().revision);
 }
 
 void frmAbout::changeEvent(QEvent *event) {

@@ -1,17 +1,15 @@
 #include "main_window/frm_main.h"
 
 #include "about_window/frm_about.h"
+#include "app/app_info.h"
+#include "app/error_path.h"
+#include "form/announce.h"
+#include "form/design_colours.h"
+#include "form/resource_images.h"
+#include "form/scaled_art.h"
+#include "form/twips.h"
+#include "form/window_placement.h"
 #include "main_window/card_font.h"
-#include "platform/announce.h"
-#include "platform/app_info.h"
-#include "platform/conversion.h"
-#include "platform/design_colours.h"
-#include "platform/error_path.h"
-#include "platform/resource_images.h"
-#include "platform/runtime_error.h"
-#include "platform/scaled_art.h"
-#include "platform/twips.h"
-#include "platform/window_placement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -25,8 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-
-using Conversion::IntToText;
 
 namespace {
 
@@ -66,22 +62,17 @@ constexpr int VerdictRoom = 2 * std::min(VerdictCentre, ClientWidth - VerdictCen
 // Line1, the rule under the bottom number: 5 pixels wide from x 480 to 2670 at y 2655.
 constexpr int RuleLeft = 480, RuleRight = 2670, RuleY = 2655, RuleWidthPx = 5;
 
+// The operations, as Drill numbers them.
 struct Operation {
     const char *caption;
     const char *imageKey;
-    void (modCards::*build)(std::int16_t);
     const char *spoken; // how a screen reader reads the operator picture
-    const char *art;    // the picture's drawing, for a window laid out larger than designed
 };
-const Operation Operations[] = {
-    {QT_TRANSLATE_NOOP("frmMain", "Addition"), "A", &modCards::BuildAdditionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "plus"), ":/op_add.png"},
-    {QT_TRANSLATE_NOOP("frmMain", "Subtraction"), "S", &modCards::BuildSubtractionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "minus"), ":/op_sub.png"},
-    {QT_TRANSLATE_NOOP("frmMain", "multiplication"), "M", &modCards::BuildMultiplicationDeck,
-     QT_TRANSLATE_NOOP("frmMain", "times"), ":/op_mul.png"},
-    {QT_TRANSLATE_NOOP("frmMain", "Division"), "D", &modCards::BuildDivisionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "divided by"), ":/op_div.png"},
+const Operation Operations[Drill::OperationCount] = {
+    {QT_TRANSLATE_NOOP("frmMain", "Addition"), "A", QT_TRANSLATE_NOOP("frmMain", "plus")},
+    {QT_TRANSLATE_NOOP("frmMain", "Subtraction"), "S", QT_TRANSLATE_NOOP("frmMain", "minus")},
+    {QT_TRANSLATE_NOOP("frmMain", "multiplication"), "M", QT_TRANSLATE_NOOP("frmMain", "times")},
+    {QT_TRANSLATE_NOOP("frmMain", "Division"), "D", QT_TRANSLATE_NOOP("frmMain", "divided by")},
 };
 
 // The texts the handlers write, each made in one place so that the layout can measure them.
@@ -91,10 +82,10 @@ QString verdictText(bool right, const QString &answer) {
                        .arg(answer);
 }
 QString rightText(std::int64_t count) {
-    return QCoreApplication::translate("frmMain", "Right: %1").arg(IntToText(count));
+    return QCoreApplication::translate("frmMain", "Right: %1").arg(QString::number(count));
 }
 QString wrongText(std::int64_t count) {
-    return QCoreApplication::translate("frmMain", "Wrong: %1").arg(IntToText(count));
+    return QCoreApplication::translate("frmMain", "Wrong: %1").arg(QString::number(count));
 }
 QString rangeText(int limit) {
     return limit == 12 ? QCoreApplication::translate("frmMain", "Range: 0-12")
@@ -167,8 +158,8 @@ QAction *separatorItem(QObject *parent, const char *name) {
 
 } // namespace
 
-frmMain::frmMain(RandomSource *random, QWidget *parent)
-    : QMainWindow(parent), random_(random ? random : &clockRandom_) {
+frmMain::frmMain(RandomSource *random, Score score, QWidget *parent)
+    : QMainWindow(parent), drill_(random ? *random : clockRandom_, score) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(AppInfo::Title));
     // Minimise and close only: the window has a fixed size.
@@ -280,7 +271,7 @@ TwipLayout frmMain::fittingLayout() const {
     // The widest captions: those around the largest answer.
     for (const std::int16_t caption : ChoiceCaptions(144, 1))
         for (QPushButton *choice : choices_)
-            measure(choice, IntToText(caption), TwipLayout::ButtonMargin);
+            measure(choice, QString::number(caption), TwipLayout::ButtonMargin);
     for (const QString &text : {lbllimit->text(), rangeText(9), rangeText(12)})
         measure(lbllimit, text, 0);
     for (const QString &text : {lblCorrectCount->text(), rightText(32767)})
@@ -312,13 +303,12 @@ void frmMain::placeControls() {
         number->setFont(cardFont);
 }
 
-void frmMain::showOperator(int index) {
-    const Operation &operation = Operations[index];
-    const QPixmap &designed = imlImages.Image(QString::fromLatin1(operation.imageKey));
-    pctOperand->setPixmap(layout_.Factor() == 1.0
-                              ? designed
-                              : ScaledArt(QString::fromLatin1(operation.art), layout_.Factor(),
-                                          qApp->devicePixelRatio()));
+void frmMain::showOperator() {
+    const QString key = QString::fromLatin1(Operations[drill_.SelectedOperation()].imageKey);
+    pctOperand->setPixmap(
+        layout_.Factor() == 1.0
+            ? imlImages.Image(key)
+            : ScaledArt(ImageList::PathOf(key), layout_.Factor(), qApp->devicePixelRatio()));
 }
 
 void frmMain::changeEvent(QEvent *event) {
@@ -414,13 +404,12 @@ void frmMain::describeControls() {
     lblConfirmation->setAccessibleDescription(tr("Verdict"));
     for (std::size_t i = 0; i < choices_.size(); ++i)
         choices_[i]->setAccessibleDescription(
-            tr("Answer choice %1 of 4").arg(IntToText(std::int64_t(i + 1))));
+            tr("Answer choice %1 of 4").arg(QString::number(std::int64_t(i + 1))));
     cmdNextCard->setAccessibleDescription(tr("Deal the next card"));
 }
 
 void frmMain::describeCard() {
-    const int operation = selectedOperation();
-    const QString spoken = operation < 0 ? QString() : tr(Operations[operation].spoken);
+    const QString spoken = tr(Operations[drill_.SelectedOperation()].spoken);
     pctOperand->setAccessibleName(spoken);
     Picture1->setAccessibleName(lblTopNum->text() + u' ' + spoken + u' ' + lblBottomNum->text());
 }
@@ -456,11 +445,11 @@ void frmMain::wireEvents() {
 
 void frmMain::Form_Load() {
     setWindowTitle(QString::fromLatin1(AppInfo::Title) + QStringLiteral(", v") +
-                   IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
-                   IntToText(AppInfo::Numbers().minor));
-    showOperator(0);
-    cards_.BuildAdditionDeck(9);
-    DealCard();
+                   QString::number(AppInfo::Numbers().major) + QStringLiteral(".") +
+                   QString::number(AppInfo::Numbers().minor));
+    showOperator();
+    drill_.Start();
+    showDeal();
 }
 
 // ---- Dealing ----
@@ -470,55 +459,47 @@ void frmMain::cmdNextCard_Click() {
 }
 
 void frmMain::DealCard() {
-    for (QPushButton *button : choices_)
-        button->setText(QString());
-    for (QPushButton *button : choices_)
-        button->setEnabled(true);
-    lblAnswer->setVisible(false);
-    lblConfirmation->setVisible(false);
-
-    const std::int16_t limit = cards_.LastCard();
-    const std::int16_t index = dealer_.NextIndex(limit, mnuRandomize->isChecked(), *random_);
-    const Card &card = cards_.Deck().at(static_cast<std::size_t>(index));
-    lblTopNum->setText(IntToText(card.TopNum));
-    lblBottomNum->setText(IntToText(card.BottomNum));
-    lblAnswer->setText(IntToText(card.Answer));
-    SetChoices();
-    describeCard();
+    drill_.DealCard();
+    showDeal();
 }
 
-void frmMain::SetChoices() {
-    random_->Reseed();
-    const int position = AnswerPosition(random_->Fraction());
-    const std::int16_t answer = Conversion::TextToInt(lblAnswer->text());
-    const auto captions = ChoiceCaptions(answer, position);
-    for (std::size_t i = 0; i < choices_.size(); ++i)
-        choices_[i]->setText(IntToText(captions[i]));
+void frmMain::showDeal() {
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        choices_[i]->setText(QString::number(drill_.Choices()[i]));
+        choices_[i]->setEnabled(true);
+    }
+    lblAnswer->setVisible(false);
+    lblConfirmation->setVisible(false);
+    const Card &card = drill_.Current();
+    lblTopNum->setText(QString::number(card.TopNum));
+    lblBottomNum->setText(QString::number(card.BottomNum));
+    lblAnswer->setText(QString::number(card.Answer));
+    describeCard();
 }
 
 // ---- Judging and score ----
 
 void frmMain::cmdChoice1_Click() {
-    answerWith(cmdChoice1);
+    answerWith(1);
 }
 void frmMain::cmdChoice2_Click() {
-    answerWith(cmdChoice2);
+    answerWith(2);
 }
 void frmMain::cmdChoice3_Click() {
-    answerWith(cmdChoice3);
+    answerWith(3);
 }
 void frmMain::cmdChoice4_Click() {
-    answerWith(cmdChoice4);
+    answerWith(4);
 }
 
-void frmMain::answerWith(const QPushButton *button) {
+void frmMain::answerWith(int n) {
+    drill_.CheckAnswer(n);
     lblAnswer->setVisible(true);
     lblConfirmation->setVisible(true);
-    const QString chosen = button->text();
-    const bool right = CheckAnswer(chosen);
-    lblConfirmation->setText(verdictText(right, lblAnswer->text()));
+    for (QPushButton *button : choices_)
+        button->setEnabled(false);
+    lblConfirmation->setText(verdictText(drill_.AnsweredRight(), lblAnswer->text()));
     fitVerdict();
-    score_.Record(right);
     showScore();
     Accessibility::Announce(lblConfirmation);
 }
@@ -534,71 +515,44 @@ void frmMain::fitVerdict() {
     lblConfirmation->setGeometry(centre - width / 2, box.top(), width, box.height());
 }
 
-bool frmMain::CheckAnswer(const QString &chosen) {
-    for (QPushButton *button : choices_)
-        button->setEnabled(false);
-    return lblAnswer->text() == chosen;
-}
-
 void frmMain::showScore() {
-    lblCorrectCount->setText(rightText(score_.RightCount));
-    lblIncorrectCount->setText(wrongText(score_.WrongCount));
+    lblCorrectCount->setText(rightText(drill_.Tally().RightCount));
+    lblIncorrectCount->setText(wrongText(drill_.Tally().WrongCount));
 }
 
 void frmMain::mnuReset_Click() {
-    score_.Reset();
+    drill_.Reset();
     showScore();
-    DealCard();
+    showDeal();
 }
 
 // ---- Drill settings ----
 
-void frmMain::buildDeck(int operation, std::int16_t limit) {
-    if (operation < 0 || operation >= int(std::size(Operations)))
-        throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange,
-                           "Subscript out of range: no operation " + std::to_string(operation));
-    (cards_.*Operations[operation].build)(limit);
-}
-
-int frmMain::selectedOperation() const {
-    for (int index = 0; index < int(std::size(Operations)); ++index)
-        if (optOperation->button(index)->isChecked())
-            return index;
-    return -1;
-}
-
 void frmMain::optOperation_Click(int Index) {
-    if (Index < 0 || Index >= int(std::size(Operations)))
-        throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange,
-                           "Subscript out of range: no operation " + std::to_string(Index));
-    showOperator(Index);
-    std::int16_t limit = 0;
-    if (mnuRange09->isChecked())
-        limit = 9;
-    if (mnuRange012->isChecked())
-        limit = 12;
-    buildDeck(Index, limit);
-    DealCard();
+    drill_.SelectOperation(Index);
+    showOperator();
+    showDeal();
 }
 
-void frmMain::selectRange(const QString &caption, bool zeroToNine, std::int16_t limit) {
-    lbllimit->setText(caption);
-    mnuRange09->setChecked(zeroToNine);
-    mnuRange012->setChecked(!zeroToNine);
-    buildDeck(selectedOperation(), limit);
-    DealCard();
+void frmMain::selectRange(std::int16_t limit) {
+    drill_.SelectRange(limit);
+    lbllimit->setText(rangeText(limit));
+    mnuRange09->setChecked(limit == 9);
+    mnuRange012->setChecked(limit == 12);
+    showDeal();
 }
 
 void frmMain::mnuRange09_Click() {
-    selectRange(rangeText(9), true, 9);
+    selectRange(9);
 }
 void frmMain::mnuRange012_Click() {
-    selectRange(rangeText(12), false, 12);
+    selectRange(12);
 }
 
 void frmMain::mnuRandomize_Click() {
-    // The toolkit has already moved the check mark of this checkable item; the next deal
-    // reads it. Nothing else changes.
+    // The toolkit has already moved the check mark of this checkable item.
+    drill_.ToggleRandom();
+    mnuRandomize->setChecked(drill_.DealsAtRandom());
 }
 
 void frmMain::mnuExit_Click() {

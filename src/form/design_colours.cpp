@@ -1,4 +1,4 @@
-#include "platform/design_colours.h"
+#include "form/design_colours.h"
 
 #include <QApplication>
 #include <QWidget>

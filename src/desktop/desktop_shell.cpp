@@ -1,4 +1,4 @@
-#include "platform/desktop_shell.h"
+#include "desktop/desktop_shell.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

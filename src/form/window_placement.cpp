@@ -1,4 +1,4 @@
-#include "platform/window_placement.h"
+#include "form/window_placement.h"
 
 #include <QBasicTimer>
 #include <QElapsedTimer>
