@@ -137,7 +137,7 @@ private Q_SLOTS:
         p.selectOperation(2);
         p.trigger(QStringLiteral("mnuRange012"));
         p.clickChoice(1); // wrong: the answer is on button 4
-        frmAbout about(&w);
+        frmAbout about(&w, w.Layout().TwipsEachPixel());
         cut << cutTexts({&w, &about});
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
         const QString shown =
@@ -148,7 +148,7 @@ private Q_SLOTS:
         if (QFETCH(QString, speaks); !speaks.isEmpty())
             QCOMPARE(shown, speaks);
 
-        const double twips = w.property("twipsPerPixel").toDouble();
+        const double twips = w.Layout().TwipsEachPixel();
         if (language == QLatin1String("C")) // the design's scale holds for the toolkit's font
             QCOMPARE(twips == 15.0, points == 0);
         QCOMPARE(w.centralWidget()->size(), QSize(qRound(5925 / twips), qRound(6345 / twips)));

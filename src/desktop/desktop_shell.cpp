@@ -1,48 +1,45 @@
 #include "desktop/desktop_shell.h"
 
+#include "desktop/open_with_dialog.h"
+
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
 namespace {
 
-DesktopShell *testingShell = nullptr;
+using Outcome = DesktopShell::Outcome;
 
-bool isUnset(const QString &text) {
-    return text.isEmpty() || text == QLatin1String("0");
-}
-
-// xdg-open's exit statuses, as its manual lists them, turned into the shell's answers.
-int resultOfExit(QProcess::ExitStatus status, int exitCode) {
+// xdg-open's exit statuses, as its manual lists them.
+Outcome outcomeOfExit(QProcess::ExitStatus status, int exitCode) {
     if (status != QProcess::NormalExit)
-        return DesktopShell::AssociationIncomplete;
+        return Outcome::Failed;
     switch (exitCode) {
     case 0:
-        return DesktopShell::Started;
+        return Outcome::Opened;
     case 1: // a syntax error
-        return DesktopShell::BadFormat;
+        return Outcome::NotUnderstood;
     case 2: // a local file that does not exist
-        return DesktopShell::FileNotFound;
+        return Outcome::NotFound;
     case 3: // no program is set up for the target
-        return DesktopShell::NoAssociation;
+        return Outcome::NoProgram;
     case 5:
-        return DesktopShell::AccessDenied;
+        return Outcome::Refused;
     default: // 4: the program that was found failed
-        return DesktopShell::AssociationIncomplete;
+        return Outcome::Failed;
     }
 }
 
 // Answers from the event loop, as a request handed on would, never from within the request.
-void answerLater(const DesktopShell::Answer &answer, int result) {
-    QTimer::singleShot(0, QCoreApplication::instance(), [answer, result] { answer(result); });
+void answerLater(const DesktopShell::Answer &answer, Outcome outcome) {
+    QTimer::singleShot(0, QCoreApplication::instance(), [answer, outcome] { answer(outcome); });
 }
 
-// xdg-open failed with result for a web address of scheme. When the desktop has no default
+// xdg-open failed with outcome for a web address of scheme. When the desktop has no default
 // program for the scheme, its own opener (gio, kde-open, exo-open) had none to start, whatever
-// status it chose to say so with: that is NoAssociation.
-void askDefaultProgram(const QString &scheme, const DesktopShell::Answer &answer, int result) {
+// status it chose to say so with: that is NoProgram.
+void askDefaultProgram(const QString &scheme, const DesktopShell::Answer &answer, Outcome outcome) {
     auto *query = new QProcess;
     query->setProgram(QStringLiteral("xdg-mime"));
     query->setArguments(
@@ -50,15 +47,15 @@ void askDefaultProgram(const QString &scheme, const DesktopShell::Answer &answer
     query->setStandardInputFile(QProcess::nullDevice());
     query->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(query, &QProcess::errorOccurred, query,
-                     [query, answer, result](QProcess::ProcessError error) {
+                     [query, answer, outcome](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
                              return;
-                         answerLater(answer, result);
+                         answerLater(answer, outcome);
                          query->deleteLater();
                      });
-    QObject::connect(query, &QProcess::finished, query, [query, answer, result] {
+    QObject::connect(query, &QProcess::finished, query, [query, answer, outcome] {
         const bool none = query->readAllStandardOutput().trimmed().isEmpty();
-        answer(none ? int(DesktopShell::NoAssociation) : result);
+        answer(none ? Outcome::NoProgram : outcome);
         query->deleteLater();
     });
     query->start();
@@ -72,40 +69,21 @@ QString DesktopShell::WebScheme(const QString &target) {
 }
 
 DesktopShell &DesktopShell::Default() {
-    if (testingShell)
-        return *testingShell;
-    return XdgDesktopShell::Instance();
-}
-
-void DesktopShell::SetDefaultForTesting(DesktopShell *shell) {
-    testingShell = shell;
-}
-
-XdgDesktopShell &XdgDesktopShell::Instance() {
     static XdgDesktopShell shell;
     return shell;
 }
 
-void XdgDesktopShell::ShellExecute(const QString &operation, const QString &file,
-                                   const QString &parameters, const QString &directory,
-                                   int showCommand, Answer answer) {
-    Q_UNUSED(parameters)
-    Q_UNUSED(showCommand)
-    if (!operation.isEmpty() && operation.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
-        return answerLater(answer, AssociationIncomplete);
-    if (file.isEmpty())
-        return answerLater(answer, FileNotFound);
-    if (!isUnset(directory) && !QFileInfo(directory).isDir())
-        return answerLater(answer, PathNotFound);
+void XdgDesktopShell::Open(const QString &target, Answer answer) {
+    if (target.isEmpty())
+        return answerLater(answer, Outcome::NotFound);
 
     // Lives until xdg-open ends, even past the window that asked. A program that quits first
     // leaves xdg-open, and the browser it waits for, running.
     auto *process = new QProcess;
-    if (!isUnset(directory))
-        process->setWorkingDirectory(directory);
     process->setProgram(QStringLiteral("xdg-open"));
     // xdg-open takes anything starting with '-' for an option of its own.
-    process->setArguments({file.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + file : file});
+    process->setArguments(
+        {target.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + target : target});
     process->setStandardInputFile(QProcess::nullDevice());
     // No pipes: a chatty browser must never block on output nobody reads.
     process->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -118,44 +96,26 @@ void XdgDesktopShell::ShellExecute(const QString &operation, const QString &file
                              return;
                          // Qt may say so from within start(); the answer still
                          // comes from the event loop.
-                         answerLater(answer, HelperNotFound);
+                         answerLater(answer, Outcome::NoOpener);
                          process->deleteLater();
                      });
-    const QString scheme = WebScheme(file);
+    const QString scheme = WebScheme(target);
     QObject::connect(process, &QProcess::finished, process,
                      [process, answer, scheme](int exitCode, QProcess::ExitStatus status) {
-                         const int result = resultOfExit(status, exitCode);
-                         if (result == Started || result == NoAssociation || scheme.isEmpty())
-                             answer(result);
+                         const Outcome outcome = outcomeOfExit(status, exitCode);
+                         if (outcome == Outcome::Opened || outcome == Outcome::NoProgram ||
+                             scheme.isEmpty())
+                             answer(outcome);
                          else
-                             askDefaultProgram(scheme, answer, result);
+                             askDefaultProgram(scheme, answer, outcome);
                          process->deleteLater();
                      });
     process->start();
 }
 
-QString XdgDesktopShell::RunCommandLine(const QString &commandLine, int windowStyle) {
-    Q_UNUSED(windowStyle)
-    QString program;
-    QStringList arguments;
-    const QLatin1String openWith = OpenWithCommand;
-    if (commandLine.startsWith(openWith)) {
-        const QString target = commandLine.mid(openWith.size());
-        if (!chooseProgram_)
-            return QCoreApplication::translate("DesktopShell", "Open with");
-        // A copy: the dialog may run while another answer hands in a chooser of its own.
-        const ProgramChooser choose = chooseProgram_;
-        program = choose(target);
-        if (program.isEmpty())
-            return {};
-        arguments = QStringList{target};
-    } else {
-        arguments = QProcess::splitCommand(commandLine);
-        if (arguments.isEmpty())
-            return {};
-        program = arguments.takeFirst();
-    }
-    if (!QProcess::startDetached(program, arguments))
-        return program;
-    return {};
+QString XdgDesktopShell::OpenWith(const QString &target, QWidget *over) {
+    const QString program = OpenWithDialog::ChooseProgram(target, over);
+    if (program.isEmpty() || QProcess::startDetached(program, {target}))
+        return {};
+    return program;
 }

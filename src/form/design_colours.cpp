@@ -47,6 +47,17 @@ QPalette FixedSurfacePalette(const QColor &surface) {
     return palette;
 }
 
+void SetColour(QWidget *control, QPalette::ColorRole role, const QColor &colour) {
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+}
+
+void Fill(QWidget *control, const QColor &colour) {
+    SetColour(control, QPalette::Window, colour);
+    control->setAutoFillBackground(true);
+}
+
 void FollowDesktopScheme(QWidget *control) {
     const QPalette desktop = QApplication::palette(control);
     QPalette palette;

@@ -5,9 +5,9 @@
 #include "app/error_path.h"
 #include "form/announce.h"
 #include "form/design_colours.h"
+#include "form/form_kit.h"
 #include "form/resource_images.h"
 #include "form/scaled_art.h"
-#include "form/twips.h"
 #include "form/window_placement.h"
 #include "main_window/card_font.h"
 
@@ -29,38 +29,37 @@ namespace {
 // The window's designed client area, below the menu bar, in twips.
 constexpr int ClientWidth = 5925, ClientHeight = 6345;
 
-// Where each control stands, in twips; the card's own controls relative to the card.
-struct Placement {
-    const char *name;
-    int left, top, width, height;
+// Where each control stands, in twips, the card's own controls relative to the card, and its
+// place in the keyboard's order.
+constexpr DesignedControl Controls[] = {
+    {"cmdNextCard", 4080, 3840, 1215, 495, 13},
+    {"cmdChoice4", 3960, 5280, 855, 495, 12},
+    {"cmdChoice3", 2760, 5280, 855, 495, 11},
+    {"cmdChoice2", 1560, 5280, 855, 495, 10},
+    {"cmdChoice1", 360, 5280, 855, 495, 9},
+    {"optOperation(3)", 4200, 2880, 1815, 495, 8},
+    {"optOperation(2)", 4200, 2355, 1815, 495, 7},
+    {"optOperation(1)", 4200, 1845, 1815, 495, 6},
+    {"optOperation(0)", 4200, 1320, 1815, 495, 5},
+    {"Picture1", 360, 360, 3210, 4155},
+    {"pctOperand", 720, 1680, 700, 700},
+    {"Shape2", 480, 2880, 2175, 855},
+    {"lblAnswer", 480, 2880, 2175, 855},
+    {"lblBottomNum", 1200, 1560, 1455, 855},
+    {"lblTopNum", 720, 600, 1935, 855},
+    {"lbllimit", 3600, 6000, 1215, 255},
+    {"lblConfirmation", 720, 4680, 2415, 255},
+    {"lblCorrectCount", 480, 6000, 1215, 255},
+    {"lblIncorrectCount", 2040, 6000, 1215, 255},
 };
-constexpr Placement Placements[] = {
-    {"cmdNextCard", 4080, 3840, 1215, 495},     {"cmdChoice4", 3960, 5280, 855, 495},
-    {"cmdChoice3", 2760, 5280, 855, 495},       {"cmdChoice2", 1560, 5280, 855, 495},
-    {"cmdChoice1", 360, 5280, 855, 495},        {"optOperation(3)", 4200, 2880, 1815, 495},
-    {"optOperation(2)", 4200, 2355, 1815, 495}, {"optOperation(1)", 4200, 1845, 1815, 495},
-    {"optOperation(0)", 4200, 1320, 1815, 495}, {"Picture1", 360, 360, 3210, 4155},
-    {"pctOperand", 720, 1680, 700, 700},        {"Shape2", 480, 2880, 2175, 855},
-    {"lblAnswer", 480, 2880, 2175, 855},        {"lblBottomNum", 1200, 1560, 1455, 855},
-    {"lblTopNum", 720, 600, 1935, 855},         {"lbllimit", 3600, 6000, 1215, 255},
-    {"lblCorrectCount", 480, 6000, 1215, 255},  {"lblIncorrectCount", 2040, 6000, 1215, 255},
-};
-
-const Placement *placementOf(const char *name) {
-    for (const Placement &p : Placements)
-        if (qstrcmp(p.name, name) == 0)
-            return &p;
-    return nullptr;
-}
+// Line1, the rule under the bottom number, 5 pixels wide.
+constexpr DesignedRule Rules[] = {{"Line1", 480, 2670, 2655, 5}};
 
 // The verdict's designed box. A verdict wider than the box grows it evenly on both sides, as
 // far as the window allows on the nearer side.
 constexpr int VerdictLeft = 720, VerdictTop = 4680, VerdictWidth = 2415, VerdictHeight = 255;
 constexpr int VerdictCentre = VerdictLeft + VerdictWidth / 2;
 constexpr int VerdictRoom = 2 * std::min(VerdictCentre, ClientWidth - VerdictCentre) - 2 * 15;
-
-// Line1, the rule under the bottom number: 5 pixels wide from x 480 to 2670 at y 2655.
-constexpr int RuleLeft = 480, RuleRight = 2670, RuleY = 2655, RuleWidthPx = 5;
 
 // The operations, as Drill numbers them.
 struct Operation {
@@ -117,11 +116,8 @@ QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor
     label->setObjectName(QLatin1String(name)); // named before its text: see answerAccessible
     label->setText(text); // in the card's font, set with the layout (placeControls)
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, textColour);
-    palette.setColor(QPalette::Window, background);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    SetColour(label, QPalette::WindowText, textColour);
+    Fill(label, background);
     return label;
 }
 
@@ -169,24 +165,20 @@ frmMain::frmMain(RandomSource *random, Score score, QWidget *parent)
     // No icon of its own: the window shows the application's, set once in main().
 
     // Before any label exists: the toolkit settles a label's accessible interface as soon as
-    // the label first sets its text.
-    static const bool answerFactoryInstalled = [] {
-        QAccessible::installFactory(answerAccessible);
-        return true;
-    }();
-    Q_UNUSED(answerFactoryInstalled)
+    // the label first sets its text. A factory installed before is not installed again.
+    QAccessible::installFactory(answerAccessible);
 
     createControls();
     createActions();
     createMenus();
     describeControls();
     wireEvents();
-    layout_ = fittingLayout();
     placeControls();
-    // The About window is laid out at least this large, so both windows keep one scale.
-    setProperty("twipsPerPixel", layout_.TwipsEachPixel());
-    // The window keeps its designed size: the client area plus the menu bar.
+    // The window keeps its designed size: the client area plus the menu bar. Where the desktop's
+    // own title bar offers maximise anyway (the toolkit's decorations under Wayland), the window
+    // is put back at once.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    RefuseWindowStates(this, Qt::WindowMaximized | Qt::WindowFullScreen);
 
     ErrorPath::Guard([this] { Form_Load(); });
 
@@ -235,66 +227,30 @@ void frmMain::createControls() {
     lblCorrectCount = plainLabel(client, "lblCorrectCount", tr("Correct: 0"), Qt::AlignLeft);
     lblIncorrectCount = plainLabel(client, "lblIncorrectCount", tr("Incorrect: 0"), Qt::AlignLeft);
     // The range is written in the window-text colour, the other labels in the default one.
-    QPalette limitPalette = lbllimit->palette();
-    limitPalette.setColor(QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
-    lbllimit->setPalette(limitPalette);
-
-    // The keyboard visits the options, then the answer buttons, then Next Card.
-    const QList<QWidget *> tabOrder{optOperation->button(0),
-                                    optOperation->button(1),
-                                    optOperation->button(2),
-                                    optOperation->button(3),
-                                    cmdChoice1,
-                                    cmdChoice2,
-                                    cmdChoice3,
-                                    cmdChoice4,
-                                    cmdNextCard};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-}
-
-TwipLayout frmMain::fittingLayout() const {
-    QList<TwipLayout::Need> needs;
-    // The text a control shows, in its box as designed (the verdict in the room it may widen to).
-    const auto measure = [&](const QWidget *control, const QString &text, int margin) {
-        const Placement *designed = placementOf(qPrintable(control->objectName()));
-        needs << TwipLayout::TextNeeds(control->fontMetrics(), text, margin,
-                                       designed ? designed->width : VerdictRoom,
-                                       designed ? designed->height : VerdictHeight);
-    };
-    for (QAbstractButton *option : optOperation->buttons()) {
-        const Placement *designed = placementOf(qPrintable(option->objectName()));
-        needs << TwipLayout::Need{option->sizeHint().width(), designed->width}
-              << TwipLayout::Need{option->sizeHint().height(), designed->height};
-    }
-    measure(cmdNextCard, cmdNextCard->text(), TwipLayout::ButtonMargin);
-    // The widest captions: those around the largest answer.
-    for (const std::int16_t caption : ChoiceCaptions(144, 1))
-        for (QPushButton *choice : choices_)
-            measure(choice, QString::number(caption), TwipLayout::ButtonMargin);
-    for (const QString &text : {lbllimit->text(), rangeText(9), rangeText(12)})
-        measure(lbllimit, text, 0);
-    for (const QString &text : {lblCorrectCount->text(), rightText(32767)})
-        measure(lblCorrectCount, text, 0);
-    for (const QString &text : {lblIncorrectCount->text(), wrongText(99999)})
-        measure(lblIncorrectCount, text, 0);
-    for (const QString &text : {verdictText(true, {}), verdictText(false, QStringLiteral("144"))})
-        measure(lblConfirmation, text, 0);
-    return TwipLayout::Fitting(needs);
+    SetColour(lbllimit, QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
 }
 
 void frmMain::placeControls() {
-    centralWidget()->setFixedSize(layout_.Pixels(ClientWidth), layout_.Pixels(ClientHeight));
-    for (const Placement &p : Placements) {
-        auto *control = findChild<QWidget *>(QLatin1String(p.name));
-        Q_ASSERT(control);
-        control->setGeometry(layout_.Rect(p.left, p.top, p.width, p.height));
-    }
-    lblConfirmation->setGeometry(
-        layout_.Rect(VerdictLeft, VerdictTop, VerdictWidth, VerdictHeight));
-    const int ruleWidth = layout_.Scaled(RuleWidthPx);
-    Line1->setGeometry(layout_.Pixels(RuleLeft), layout_.Pixels(RuleY) - ruleWidth / 2,
-                       layout_.Pixels(RuleRight) - layout_.Pixels(RuleLeft) + 1, ruleWidth);
+    // The scale at which every text the window can show fits its box.
+    FormKit kit(centralWidget(), {ClientWidth, ClientHeight}, Controls, Rules);
+    for (QAbstractButton *option : optOperation->buttons())
+        kit.Fit(option, option->sizeHint());
+    kit.Fit(cmdNextCard, cmdNextCard->text(), TwipLayout::ButtonMargin);
+    // The widest captions: those around the largest answer.
+    for (const std::int16_t caption : ChoiceCaptions(144, 1))
+        for (QPushButton *choice : choices_)
+            kit.Fit(choice, QString::number(caption), TwipLayout::ButtonMargin);
+    for (const QString &text : {lbllimit->text(), rangeText(9), rangeText(12)})
+        kit.Fit(lbllimit, text);
+    for (const QString &text : {lblCorrectCount->text(), rightText(32767)})
+        kit.Fit(lblCorrectCount, text);
+    for (const QString &text : {lblIncorrectCount->text(), wrongText(99999)})
+        kit.Fit(lblIncorrectCount, text);
+    // The verdict in the room it may widen to.
+    for (const QString &text : {verdictText(true, {}), verdictText(false, QStringLiteral("144"))})
+        kit.Fit(lblConfirmation, text, 0, VerdictRoom, VerdictHeight);
+    layout_ = kit.Place();
+
     Shape2->setLineWidth(layout_.Scaled(1));
     const qreal ratio = qApp->devicePixelRatio();
     Picture1->setPixmap(ScaledArt(QStringLiteral(":/card.png"), layout_.Factor(), ratio));
@@ -311,50 +267,30 @@ void frmMain::showOperator() {
             : ScaledArt(ImageList::PathOf(key), layout_.Factor(), qApp->devicePixelRatio()));
 }
 
-void frmMain::changeEvent(QEvent *event) {
-    // The window has a fixed size: where the desktop's own title bar offers maximise anyway
-    // (the toolkit's decorations under Wayland), it is put back at once.
-    if (event->type() == QEvent::WindowStateChange &&
-        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    QMainWindow::changeEvent(event);
-}
-
 void frmMain::createCard() {
     auto *client = centralWidget();
     Picture1 = new QLabel(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette cardPalette = Picture1->palette();
-    cardPalette.setColor(QPalette::Window, QColor(255, 224, 192));
-    Picture1->setPalette(cardPalette);
-    Picture1->setAutoFillBackground(true);
+    Fill(Picture1, QColor(255, 224, 192));
 
     // The operator picture sits unscaled at the top-left of its box, on the window background.
     pctOperand = new QLabel(Picture1);
     pctOperand->setObjectName(QStringLiteral("pctOperand"));
     pctOperand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette operandPalette = pctOperand->palette();
-    operandPalette.setColor(QPalette::Window, SystemColourOf(SystemColour::WindowBackground));
-    pctOperand->setPalette(operandPalette);
-    pctOperand->setAutoFillBackground(true);
+    Fill(pctOperand, SystemColourOf(SystemColour::WindowBackground));
 
     Shape2 = new QFrame(Picture1);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape2->setLineWidth(1);
     Shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette shapePalette = Shape2->palette();
-    shapePalette.setColor(QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
-    Shape2->setPalette(shapePalette);
+    SetColour(Shape2, QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
 
     Line1 = new QFrame(Picture1);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette rulePalette = Line1->palette();
-    rulePalette.setColor(QPalette::Window, SystemColourOf(SystemColour::WindowText));
-    Line1->setPalette(rulePalette);
-    Line1->setAutoFillBackground(true);
+    Fill(Line1, SystemColourOf(SystemColour::WindowText));
 
     lblAnswer = cardLabel(Picture1, "lblAnswer", QStringLiteral("XXX"), QColor(255, 0, 0),
                           SystemColourOf(SystemColour::WindowBackground));
@@ -534,19 +470,20 @@ void frmMain::optOperation_Click(int Index) {
     showDeal();
 }
 
-void frmMain::selectRange(std::int16_t limit) {
+void frmMain::selectRange(const QAction *item, std::int16_t limit) {
     drill_.SelectRange(limit);
     lbllimit->setText(rangeText(limit));
-    mnuRange09->setChecked(limit == 9);
-    mnuRange012->setChecked(limit == 12);
+    // The item chosen carries the check mark, even when the toolkit has just taken it away.
+    mnuRange09->setChecked(item == mnuRange09);
+    mnuRange012->setChecked(item == mnuRange012);
     showDeal();
 }
 
 void frmMain::mnuRange09_Click() {
-    selectRange(9);
+    selectRange(mnuRange09, 9);
 }
 void frmMain::mnuRange012_Click() {
-    selectRange(12);
+    selectRange(mnuRange012, 12);
 }
 
 void frmMain::mnuRandomize_Click() {
@@ -560,6 +497,7 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    frmAbout about(this);
+    // Laid out at least as large as this window, so both keep one scale.
+    frmAbout about(this, layout_.TwipsEachPixel());
     about.exec();
 }

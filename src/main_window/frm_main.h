@@ -33,9 +33,8 @@ public:
 
     const modCards &Cards() const { return drill_.Cards(); }
     const CardDealer &Dealer() const { return drill_.Dealer(); }
-
-protected:
-    void changeEvent(QEvent *event) override;
+    // The scale the window is laid out at.
+    const TwipLayout &Layout() const { return layout_; }
 
 private:
     void createControls();
@@ -44,8 +43,6 @@ private:
     void createMenus();
     void describeControls();
     void wireEvents();
-    // The scale at which every text the window can show fits its box.
-    TwipLayout fittingLayout() const;
     void placeControls();
     void showOperator();
 
@@ -73,7 +70,7 @@ private:
     void fitVerdict();
     void describeCard();
     void showScore();
-    void selectRange(std::int16_t limit);
+    void selectRange(const QAction *item, std::int16_t limit);
 
     QPushButton *cmdNextCard = nullptr;
     QPushButton *cmdChoice1 = nullptr;
