@@ -114,7 +114,7 @@ void XdgDesktopShell::Open(const QString &target, Answer answer) {
 }
 
 QString XdgDesktopShell::OpenWith(const QString &target, QWidget *over) {
-    const QString program = OpenWithDialog::ChooseProgram(target, over);
+    QString program = OpenWithDialog::ChooseProgram(target, over);
     if (program.isEmpty() || QProcess::startDetached(program, {target}))
         return {};
     return program;

@@ -10,7 +10,7 @@ QString ImageList::PathOf(const QString &key) {
         {QStringLiteral("S"), QStringLiteral(":/op_sub.png")},
         {QStringLiteral("M"), QStringLiteral(":/op_mul.png")},
         {QStringLiteral("D"), QStringLiteral(":/op_div.png")}};
-    const QString path = paths.value(key);
+    QString path = paths.value(key);
     if (path.isEmpty())
         throw std::invalid_argument("Element not found: no image under the key \"" +
                                     key.toStdString() + "\"");
