@@ -5,7 +5,7 @@
 #include "drill/dealing.h"
 #include "drill/mod_cards.h"
 #include "main_window/frm_main.h"
-#include "platform/random_source.h"
+#include "drill/random_source.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 
 #include "first_frame.h"
 #include "main_window/frm_main.h"
-#include "platform/app_info.h"
-#include "platform/resource_images.h"
+#include "app/app_info.h"
+#include "form/resource_images.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "main_window/frm_main.h"
-#include "platform/app_info.h"
-#include "platform/error_path.h"
-#include "platform/resource_images.h"
-#include "platform/translation.h"
+#include "app/app_info.h"
+#include "app/error_path.h"
+#include "form/resource_images.h"
+#include "app/translation.h"
 
 #include <QApplication>
 #include <QLocale>

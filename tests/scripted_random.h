@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/random_source.h"
+#include "drill/random_source.h"
 
 #include <QList>
 

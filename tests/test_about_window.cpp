@@ -1,7 +1,7 @@
 #include "about_window/frm_about.h"
-#include "platform/desktop_shell.h"
-#include "platform/error_path.h"
-#include "platform/maker.h"
+#include "app/error_path.h"
+#include "app/maker.h"
+#include "desktop/desktop_shell.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,14 +15,10 @@
 #include <QTest>
 #include <QTimer>
 
-// Notes each call, its arguments joined by '|'.
+// Notes every target it is asked to open.
 struct RecordingShell : DesktopShell {
-    void ShellExecute(const QString &operation, const QString &file, const QString &parameters,
-                      const QString &directory, int showCommand, Answer) override {
-        calls << QStringList{operation, file, parameters, directory, QString::number(showCommand)}
-                     .join('|');
-    }
-    QString RunCommandLine(const QString &, int) override { return {}; }
+    void Open(const QString &target, Answer) override { calls << target; }
+    QString OpenWith(const QString &, QWidget *) override { return {}; }
     QStringList calls;
 };
 
@@ -39,10 +35,7 @@ private Q_SLOTS:
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
     }
-    void init() {
-        shell = RecordingShell();
-        DesktopShell::SetDefaultForTesting(&shell);
-    }
+    void init() { shell = RecordingShell(); }
 
     // As met: loaded, with a hand pointer, the link reading as what it opens; only the
     // link highlights it, only the bare surface (Line1 included) restores it; a press released
@@ -55,7 +48,7 @@ private Q_SLOTS:
     }
     void shown() {
         QFETCH(int, key);
-        frmAbout about(&owner);
+        frmAbout about(&owner, TwipsPerPixel, &shell);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QWindow *window = about.windowHandle();
@@ -87,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(shell.calls, QStringList());
         QAccessible::queryAccessibleInterface(link)->actionInterface()->doAction(
             QAccessibleActionInterface::pressAction());
-        QCOMPARE(shell.calls, QStringList{"Open|" + Address + "|0|0|1"});
+        QCOMPARE(shell.calls, QStringList{Address});
         about.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&about));
         key ? QTest::keyClick(window, Qt::Key(key))
@@ -135,7 +128,6 @@ private Q_SLOTS:
         QFETCH(QString, xdgOpen);
         QFETCH(QString, target);
         QFETCH(QStringList, met);
-        DesktopShell::SetDefaultForTesting(nullptr); // the desktop's own, for real
         // A desktop in a temporary home (tests/desktop): the session's opener, real or a stand-in,
         // and as browser only a stand-in noting its arguments, the default unless the user is to
         // meet Open with.
@@ -182,7 +174,7 @@ private Q_SLOTS:
         };
         const QDeadlineTimer soon(500);
         for (int twice = 0; twice < 2; ++twice)
-            target == Address ? click("lblURL") : about->RunShellExecute("Open", target, 0, 0, 1);
+            target == Address ? click("lblURL") : about->RunShellExecute(target);
         if (xdgOpen == "hangs") { // the user closes the window meanwhile
             click("cmdOK");
             about.reset();

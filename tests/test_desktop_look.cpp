@@ -2,8 +2,8 @@
 // run on X (Xvfb with openbox) and Wayland (headless Weston) through tests/on_display.sh.
 
 #include "about_window/frm_about.h"
-#include "platform/design_colours.h"
-#include "platform/translation.h"
+#include "app/translation.h"
+#include "form/design_colours.h"
 #include "scripted_random.h"
 #include "window_probe.h"
 
@@ -141,16 +141,15 @@ private Q_SLOTS:
         if (points)
             QApplication::setFont(QFont(family, points));
         QCOMPARE(QFontInfo(QApplication::font()).family(), family);
-        frmMain w(&random_);
+        frmMain w(&random_, {32767, 32767});
         WindowProbe p(w);
         w.show(); // lays the menu bar out
         QStringList cut = cutTexts({&w});
         // Then the widest texts: the verdict on 12 x 12, scores of five figures, the range.
         p.selectOperation(2);
         p.trigger(QStringLiteral("mnuRange012"));
-        w.ScoreForTesting() = {32767, 32767};
         p.clickChoice(1); // wrong: the answer is on button 4
-        frmAbout about(&w);
+        frmAbout about(&w, w.Layout().TwipsEachPixel());
         cut << cutTexts({&w, &about});
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
         const QString shown =
@@ -161,7 +160,7 @@ private Q_SLOTS:
         if (QFETCH(QString, speaks); !speaks.isEmpty())
             QCOMPARE(shown, speaks);
 
-        const double twips = w.property("twipsPerPixel").toDouble();
+        const double twips = w.Layout().TwipsEachPixel();
         if (language == QLatin1String("C")) // the design's scale holds for the toolkit's font
             QCOMPARE(twips == 15.0, points == 0);
         QCOMPARE(w.centralWidget()->size(), QSize(qRound(5925 / twips), qRound(6345 / twips)));

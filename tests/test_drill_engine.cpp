@@ -1,8 +1,11 @@
-// The drill's engine on its own: the decks, the dealing order, the answer buttons' captions.
+// The drill's engine on its own: the decks, the dealing order, the answer buttons' captions,
+// and the drill as the learner works it: settings, card, verdict and score.
 
 #include "drill/dealing.h"
+#include "drill/drill.h"
+#include "drill/int16.h"
 #include "drill/mod_cards.h"
-#include "platform/runtime_error.h"
+#include "drill/runtime_error.h"
 #include "scripted_random.h"
 
 #include <QSet>
@@ -10,6 +13,8 @@
 #include <set>
 
 using Builder = void (modCards::*)(std::int16_t);
+constexpr Builder Builders[] = {&modCards::BuildAdditionDeck, &modCards::BuildSubtractionDeck,
+                                &modCards::BuildMultiplicationDeck, &modCards::BuildDivisionDeck};
 using Captions = std::array<std::int16_t, 4>;
 using Samples = QList<std::pair<int, Card>>; // index, card
 Q_DECLARE_METATYPE(Builder)
@@ -127,6 +132,120 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(float, r);
         QTEST(ChoiceCaptions(static_cast<std::int16_t>(answer), AnswerPosition(r)), "expected");
+    }
+
+    // As the program starts: addition 0-9 dealt at random, the first card drawn, nothing counted.
+    void drillStarts() {
+        ScriptedRandom random({0.37f, 0.6f});
+        Drill drill(random);
+        drill.Start();
+        // floor(100 x 0.37) is 3 + 7; its answer on button floor(0.6 x 4 + 1) = 3.
+        QCOMPARE(drill.Current(), (Card{3, 7, 10, 37}));
+        QCOMPARE(drill.Choices(), (Captions{12, 8, 10, 9}));
+        QVERIFY(drill.SelectedOperation() == Drill::Addition && drill.Limit() == 9);
+        QVERIFY(drill.DealsAtRandom() && !drill.Answered() && drill.Dealer().CardCursor() == 0);
+        QCOMPARE(drill.Tally().RightCount + drill.Tally().WrongCount, 0);
+    }
+
+    // One answer per card, judged by the number on the button pressed; neither count runs out.
+    void drillJudges_data() {
+        QTest::addColumn<float>("card"); // its fraction of addition 0-9
+        QTest::addColumn<float>("position");
+        QTest::addColumn<int>("pressed");
+        QTest::addColumn<int>("start"); // both counts
+        QTest::addColumn<bool>("right");
+        QTest::newRow("right") << 0.345f << 0.0f << 1 << 0 << true; // 3 + 4 on button 1
+        QTest::newRow("wrong") << 0.345f << 0.0f << 2 << 0 << false;
+        QTest::newRow("right on the last button") << 0.345f << JustBelowOne << 4 << 0 << true;
+        QTest::newRow("a decoy that is the answer") << 0.015f << 0.0f << 2 << 0 << true; // 0 + 1
+        QTest::newRow("right past 32767") << 0.345f << 0.0f << 1 << 32767 << true;
+        QTest::newRow("wrong past 32767") << 0.345f << 0.0f << 3 << 32767 << false;
+    }
+    void drillJudges() {
+        QFETCH(float, card);
+        QFETCH(float, position);
+        QFETCH(int, pressed);
+        QFETCH(int, start);
+        QFETCH(bool, right);
+        ScriptedRandom random({card, position});
+        Drill drill(random, {start, start});
+        drill.Start();
+        drill.CheckAnswer(pressed);
+        for (int n = 1; n <= 4; ++n) // answered: locked until the next deal
+            drill.CheckAnswer(n);
+        QVERIFY(drill.Answered() && drill.AnsweredRight() == right);
+        QCOMPARE(drill.Tally().RightCount, start + right);
+        QCOMPARE(drill.Tally().WrongCount, start + !right);
+        drill.DealCard();
+        QVERIFY(!drill.Answered());
+    }
+
+    // A change of operation or range builds its deck and deals from it; the score stays, and a
+    // setting that cannot be built changes nothing.
+    void drillSettings() {
+        ScriptedRandom random({0.5f});
+        Drill drill(random);
+        drill.Start();
+        drill.CheckAnswer(1);
+        const Score score = drill.Tally();
+        for (int operation = Drill::Division; operation >= Drill::Addition; --operation)
+            for (const std::int16_t limit : {12, 9}) {
+                drill.SelectRange(limit);
+                drill.SelectOperation(operation);
+                modCards expected;
+                (expected.*Builders[operation])(limit);
+                QCOMPARE(drill.Cards().Deck(), expected.Deck());
+                QVERIFY(!drill.Answered() && drill.Limit() == limit);
+                QCOMPARE(drill.Current(),
+                         expected.Deck().at(std::size_t(expected.LastCard() + 1) / 2));
+            }
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, drill.SelectOperation(4));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, drill.SelectRange(13));
+        QVERIFY(drill.SelectedOperation() == Drill::Addition && drill.Limit() == 9);
+        QCOMPARE(drill.Tally().RightCount + drill.Tally().WrongCount,
+                 score.RightCount + score.WrongCount);
+    }
+
+    // In order, the position runs on across decks, resets and random deals, and wraps after
+    // the deck's last card, or at once when a smaller deck leaves it past the end.
+    void drillDealsInOrder() {
+        ScriptedRandom random;
+        Drill drill(random);
+        drill.Start();
+        drill.ToggleRandom();
+        QVERIFY(!drill.DealsAtRandom());
+        const auto dealt = [&] { return drill.Current().CardNum; };
+        drill.SelectRange(12); // index 0 of addition 0-12
+        for (int i = 0; i < 120; ++i)
+            drill.DealCard();
+        QCOMPARE(dealt(), 120);
+        drill.SelectRange(9); // past the end of 0-9: the front again
+        QCOMPARE(dealt(), 0);
+        drill.SelectOperation(Drill::Subtraction); // goes on at index 1
+        QCOMPARE(dealt(), 1);
+        drill.ToggleRandom();
+        drill.DealCard(); // a random deal leaves the order alone
+        drill.ToggleRandom();
+        drill.DealCard();
+        QCOMPARE(dealt(), 2);
+        drill.CheckAnswer(1);
+        drill.Reset(); // both counts to zero, and the next card in order
+        QCOMPARE(dealt(), 3);
+        QCOMPARE(drill.Tally().RightCount + drill.Tally().WrongCount, 0);
+        for (int i = 4; i <= 55; ++i) // the last card, 54, then the front
+            drill.DealCard();
+        QCOMPARE(dealt(), 0);
+    }
+
+    // Arithmetic on the program's 16-bit numbers raises past their range.
+    void outOfRangeRaises() {
+        QCOMPARE((QList<int>{Int16::Abs(-32767), Int16::Floor(168.99), Int16::Floor(-0.5)}),
+                 (QList<int>{32767, 168, -1}));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Abs(-32768));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Add(32767, 1));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Sub(-32768, 1));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(32768.0));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(std::nan("")));
     }
 
     void clockRandomStaysInRangeAndVaries() {

@@ -1,17 +1,11 @@
-#include "platform/conversion.h"
-#include "platform/error_path.h"
-#include "platform/image_list.h"
-#include "platform/int16.h"
-#include "platform/runtime_error.h"
+#include "app/error_path.h"
+#include "form/image_list.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-
-using Kind = RuntimeError::Kind;
-Q_DECLARE_METATYPE(Kind)
 
 constexpr QRgb Clear = 0; // every fully transparent pixel counts as this
 constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0), Blue = qRgb(0, 0, 255),
@@ -21,48 +15,14 @@ class TestPlatform : public QObject {
     Q_OBJECT
     // A handler that throws the program's own error, or with nothing to say something else.
     void fail(const QString &says) {
-        says.isEmpty() ? throw 42 : throw RuntimeError(Kind::Overflow, says.toStdString());
+        says.isEmpty() ? throw 42 : throw std::runtime_error(says.toStdString());
     }
 
 private Q_SLOTS:
-    void textToInt_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<Kind>("error"); // ControlCall: none expected
-        QTest::newRow("largest") << "32767" << 32767 << Kind::ControlCall;
-        QTest::newRow("smallest") << "-32768" << -32768 << Kind::ControlCall;
-        QTest::newRow("one past the top") << "32768" << 0 << Kind::Overflow;
-        QTest::newRow("one past the bottom") << "-32769" << 0 << Kind::Overflow;
-        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 0 << Kind::Overflow;
-        QTest::newRow("empty") << "" << 0 << Kind::TypeMismatch;
-        QTest::newRow("placeholder") << "XXX" << 0 << Kind::TypeMismatch;
-        QTest::newRow("fraction") << "1.5" << 0 << Kind::TypeMismatch;
-    }
-
-    void textToInt() {
-        QFETCH(QString, text);
-        QFETCH(Kind, error);
-        try {
-            QTEST(int(Conversion::TextToInt(text)), "value");
-            QCOMPARE(error, Kind::ControlCall);
-        } catch (const RuntimeError &e) {
-            QCOMPARE(e.kind(), error);
-        }
-    }
-
-    // Arithmetic on the program's 16-bit numbers raises past their range, as does a picture key
-    // the list does not hold.
-    void outOfRangeRaises() {
-        QCOMPARE((QList<int>{Int16::Abs(-32767), Int16::Floor(168.99), Int16::Floor(-0.5)}),
-                 (QList<int>{32767, 168, -1}));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Abs(-32768));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Add(32767, 1));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Sub(-32768, 1));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(32768.0));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Floor(std::nan("")));
+    void unknownPictureKeysRaise() {
         ImageList images;
         for (const char *unknown : {"", "a", "X", "AS"})
-            QVERIFY_THROWS_EXCEPTION(RuntimeError, images.Image(unknown));
+            QVERIFY_THROWS_EXCEPTION(std::invalid_argument, images.Image(unknown));
     }
 
     // The pictures in resources/, drawn by tools/imagegen: size, format, colours, where ink

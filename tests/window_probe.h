@@ -2,10 +2,10 @@
 
 // Finds the main window's controls by their names and checks what must hold after any event.
 
+#include "app/error_path.h"
 #include "drill/mod_cards.h"
+#include "form/image_list.h"
 #include "main_window/frm_main.h"
-#include "platform/error_path.h"
-#include "platform/image_list.h"
 
 #include <QAction>
 #include <QLabel>
@@ -80,7 +80,8 @@ public:
         if (button->inherits("QRadioButton")) {
             QStyleOptionButton mark;
             mark.initFrom(button);
-            at = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &mark, button)
+            at = button->style()
+                     ->subElementRect(QStyle::SE_RadioButtonIndicator, &mark, button)
                      .center();
         }
         QTest::mouseClick(button, Qt::LeftButton, {}, at);

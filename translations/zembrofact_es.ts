@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
-    <name>DesktopShell</name>
-    <message>
-        <source>Open with</source>
-        <translation>Abrir con</translation>
-    </message>
-</context>
-<context>
     <name>ErrorPath</name>
     <message>
         <source>The program will now close.</source>

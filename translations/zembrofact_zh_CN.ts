@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
-    <name>DesktopShell</name>
-    <message>
-        <source>Open with</source>
-        <translation>打开方式</translation>
-    </message>
-</context>
-<context>
     <name>ErrorPath</name>
     <message>
         <source>The program will now close.</source>

@@ -1,166 +1,53 @@
 #include "about_window/frm_about.h"
 
-#include "about_window/open_with_dialog.h"
-#include "platform/app_info.h"
-#include "platform/conversion.h"
-#include "platform/design_colours.h"
-#include "platform/desktop_shell.h"
-#include "platform/error_path.h"
-#include "platform/maker.h"
-#include "platform/resource_images.h"
-#include "platform/runtime_error.h"
-#include "platform/scaled_art.h"
-#include "platform/twips.h"
-#include "platform/window_placement.h"
+#include "app/app_info.h"
+#include "app/error_path.h"
+#include "app/maker.h"
+#include "form/design_colours.h"
+#include "form/form_kit.h"
+#include "form/link_label.h"
+#include "form/resource_images.h"
+#include "form/scaled_art.h"
+#include "form/window_placement.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
-#include <QVariant>
-#include <array>
-#include <utility>
 
 namespace {
 
-struct ControlPlace {
-    const char *name;
-    int left, top, width, height; // twips
-    int tabIndex;
-};
-
 // As designed, in the order the controls are created.
-constexpr std::array<ControlPlace, 5> ControlPlaces{{
-    {"picIcon", 0, 90, 3870, 675, 1},
-    {"cmdOK", 4605, 2595, 900, 375, 0},
-    {"lblURL", 240, 900, 1695, 255, 4},
-    {"lblDescription", 120, 2760, 4215, 315, 2},
+constexpr DesignedControl Controls[] = {
+    {"picIcon", 0, 90, 3870, 675, 1},     {"cmdOK", 4605, 2595, 900, 375, 0},
+    {"lblURL", 240, 900, 1695, 255, 4},   {"lblDescription", 120, 2760, 4215, 315, 2},
     {"lblTitle", 30, 1680, 5625, 420, 3},
-}};
-
-// The rule under the logo: from (60, 840) to (5609, 840) twips, 2 pixels wide.
-constexpr int Line1X1 = 60, Line1X2 = 5609, Line1Y = 840, Line1Width = 2;
+};
+// The rule under the logo, 2 pixels wide.
+constexpr DesignedRule Rules[] = {{"Line1", 60, 5609, 840, 2}};
 const QColor Line1Colour(0, 0, 192);
 
 constexpr int ClientWidth = 5730, ClientHeight = 3135; // twips
 
 const QColor LinkHighlight(0, 0, 128); // navy
 
-// The hand pointer's drawings: 32 pixels, and 48 and 64 for scaled screens. Each has its hot
-// spot at the finger's tip, (12, 9) at the designed size.
-QCursor handPointer(qreal deviceRatio) {
-    const qreal ratio = deviceRatio >= 2.0 ? 2.0 : deviceRatio >= 1.5 ? 1.5 : 1.0;
-    const QString art = ratio == 2.0   ? QStringLiteral(":/hand_cursor@2x.png")
-                        : ratio == 1.5 ? QStringLiteral(":/hand_cursor@1.5x.png")
-                                       : QStringLiteral(":/hand_cursor.png");
-    QPixmap hand(art);
-    if (hand.isNull())
-        return {Qt::PointingHandCursor};
-    hand.setDevicePixelRatio(ratio);
-    // X takes the hot spot in the drawing's own pixels; Wayland in the window's.
-    const qreal hotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? ratio : 1.0;
-    return QCursor(hand, qRound(12 * hotScale), qRound(9 * hotScale));
-}
-
-// Turns one of RunShellExecute's values into the text the shell is given: a text as it is,
-// a number as its decimal digits, nothing as an empty text.
-QString textOf(const QVariant &value) {
-    if (!value.isValid())
-        return {};
-    QString text;
-    if (!QMetaType::convert(value.metaType(), value.constData(), QMetaType::fromType<QString>(),
-                            &text))
-        throw RuntimeError(RuntimeError::Kind::TypeMismatch,
-                           std::string("Type mismatch: a value of type ") + value.typeName() +
-                               " has no text form");
-    return text;
-}
-
-// Screen readers announce the About window's link as a link; its action, Press, opens it as a
-// click does.
-class LinkAccessible : public QAccessibleWidget {
-public:
-    explicit LinkAccessible(LinkLabel *link) : QAccessibleWidget(link, QAccessible::Link) {}
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString &action) override {
-        if (action == pressAction())
-            Q_EMIT static_cast<LinkLabel *>(widget())->clicked();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-};
-
-QAccessibleInterface *linkAccessible(const QString &className, QObject *object) {
-    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
-        return new LinkAccessible(static_cast<LinkLabel *>(object));
-    return nullptr;
-}
-
-// The window icon and the hand pointer are made once for the whole program: the display
-// connection keeps what it is handed for a pointer made from a picture, so one made per
-// opening would stay behind after every window.
-const QIcon &aboutIcon() {
-    static QIcon *icon = nullptr;
-    if (!icon) {
-        icon = new QIcon;
-        icon->addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_32.png")));
-        icon->addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_16.png")));
-        qAddPostRoutine([] { delete std::exchange(icon, nullptr); });
-    }
-    return *icon;
-}
-
-const QCursor &handCursor() {
-    static QCursor *cursor = nullptr;
-    if (!cursor) {
-        cursor = new QCursor(handPointer(qGuiApp->devicePixelRatio()));
-        qAddPostRoutine([] { delete std::exchange(cursor, nullptr); });
-    }
-    return *cursor;
+QLabel *label(QWidget *parent, const char *name, const QString &text, Qt::Alignment alignment) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setText(text);
+    return label;
 }
 
 } // namespace
 
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(linkAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled)
-    setMouseTracking(true);
-    setAttribute(Qt::WA_NoMousePropagation);
-}
-
-void LinkLabel::mouseMoveEvent(QMouseEvent *event) {
-    event->accept();
-    Q_EMIT mouseMoved();
-}
-
-void LinkLabel::mousePressEvent(QMouseEvent *event) {
-    event->accept();
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
-    event->accept();
-    if (event->button() != Qt::LeftButton)
-        return;
-    const bool click = pressed_ && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        Q_EMIT clicked();
-}
-
-frmAbout::frmAbout(QWidget *owner, DesktopShell *shell) : QDialog(owner), shell_(shell) {
+frmAbout::frmAbout(QWidget *owner, double twipsPerPixel, DesktopShell *shell)
+    : QDialog(owner), shell_(shell ? *shell : DesktopShell::Default()) {
     createControls();
+    placeControls(twipsPerPixel);
+    cmdOK->setFocus();
     wireControls();
     ErrorPath::Guard([this] { Form_Load(); });
 }
@@ -171,8 +58,16 @@ void frmAbout::createControls() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setMouseTracking(true);
-
-    setWindowIcon(aboutIcon());
+    setWindowIcon(MadeOnce<QIcon>([] {
+        QIcon icon;
+        icon.addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_32.png")));
+        icon.addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_16.png")));
+        return icon;
+    }));
+    // A modal window that is minimised leaves its owner blocked with nothing to restore it
+    // from on some desktops (Weston); where the desktop's title bar offers minimise or maximise
+    // anyway (the toolkit's decorations under Wayland), the window is put back at once.
+    RefuseWindowStates(this, Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
 
     // The white surface is painted (paintEvent) rather than set in the window's palette: OK
     // would take a new palette with every window, and the style keeps its drawings of a button
@@ -180,38 +75,29 @@ void frmAbout::createControls() {
     // own, the window leaves OK in the desktop's scheme; what stands on the white surface sets
     // the classic colours of its roles itself.
 
-    picIcon = new QLabel(this);
-    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette logoBack = picIcon->palette();
-    logoBack.setColor(QPalette::Window, SystemColourOf(SystemColour::WindowBackground));
-    picIcon->setPalette(logoBack);
-    picIcon->setAutoFillBackground(true);
+    picIcon = label(this, "picIcon", {}, Qt::AlignLeft);
+    Fill(picIcon, SystemColourOf(SystemColour::WindowBackground));
 
     cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
 
     lblURL = new LinkLabel(this);
+    lblURL->setObjectName(QStringLiteral("lblURL"));
     lblURL->setTextFormat(Qt::PlainText);
     lblURL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblURL->setText(QString::fromUtf8(Maker::WebAddressShort));
     lblURL->setToolTip(QString::fromUtf8(Maker::WebAddress));
     lblURL->setAccessibleName(QString::fromUtf8(Maker::WebAddressShort));
     lblURL->setAccessibleDescription(tr("Opens the maker's web site in your web browser"));
-    lblURL->setCursor(handCursor());
-    showLink(SystemColourOf(SystemColour::ButtonText), false);
+    lblURL->ShowLook(SystemColourOf(SystemColour::ButtonText), false);
 
-    lblDescription = new QLabel(QStringLiteral("App Description"), this);
-    lblDescription->setTextFormat(Qt::PlainText);
-    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette noticeColours = lblDescription->palette();
-    noticeColours.setColor(QPalette::Window, SystemColourOf(SystemColour::TitleBarText));
-    noticeColours.setColor(QPalette::WindowText, Qt::black);
-    lblDescription->setPalette(noticeColours);
-    lblDescription->setAutoFillBackground(true);
+    lblDescription =
+        label(this, "lblDescription", QStringLiteral("App Description"), Qt::AlignLeft);
+    Fill(lblDescription, SystemColourOf(SystemColour::TitleBarText));
+    SetColour(lblDescription, QPalette::WindowText, Qt::black);
 
-    lblTitle = new QLabel(QStringLiteral("Application Title"), this);
-    lblTitle->setTextFormat(Qt::PlainText);
-    lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblTitle = label(this, "lblTitle", QStringLiteral("Application Title"), Qt::AlignHCenter);
     QFont titleFont = lblTitle->font();
     titleFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                            QStringLiteral("DejaVu Sans")});
@@ -219,71 +105,32 @@ void frmAbout::createControls() {
     titleFont.setPointSize(12);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    QPalette titleColours = lblTitle->palette();
-    titleColours.setColor(QPalette::WindowText, Qt::black);
-    lblTitle->setPalette(titleColours);
+    SetColour(lblTitle, QPalette::WindowText, Qt::black);
 
     // Only the link and the window's own surface react to the pointer; every other control
     // keeps its moves, so passing over it leaves the link's look alone.
-    QWidget *const controls[] = {picIcon, cmdOK, lblURL, lblDescription, lblTitle};
-    for (std::size_t i = 0; i < ControlPlaces.size(); ++i) {
-        controls[i]->setObjectName(QLatin1String(ControlPlaces[i].name));
-        controls[i]->setAttribute(Qt::WA_NoMousePropagation);
-    }
-    std::array<QWidget *, ControlPlaces.size()> byTabIndex{};
-    for (std::size_t i = 0; i < ControlPlaces.size(); ++i)
-        byTabIndex[ControlPlaces[i].tabIndex] = controls[i];
-    for (std::size_t i = 1; i < byTabIndex.size(); ++i)
-        setTabOrder(byTabIndex[i - 1], byTabIndex[i]);
+    for (QWidget *control :
+         {static_cast<QWidget *>(picIcon), static_cast<QWidget *>(cmdOK),
+          static_cast<QWidget *>(lblDescription), static_cast<QWidget *>(lblTitle)})
+        control->setAttribute(Qt::WA_NoMousePropagation);
 
     // A line is no control of its own: the pointer over it is over the window's surface.
     Line1 = new QWidget(this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    QPalette ruleColour = Line1->palette();
-    ruleColour.setColor(QPalette::Window, Line1Colour);
-    Line1->setPalette(ruleColour);
-    Line1->setAutoFillBackground(true);
+    Fill(Line1, Line1Colour);
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    placeControls();
-    cmdOK->setFocus();
 }
 
-void frmAbout::placeControls() {
-    // Laid out so that every text fits, and never smaller than the main window is.
-    const QVariant ownerScale =
-        parentWidget() ? parentWidget()->window()->property("twipsPerPixel") : QVariant();
-    QList<TwipLayout::Need> needs;
-    for (const ControlPlace &place : ControlPlaces) {
-        const auto *control = findChild<QWidget *>(QLatin1String(place.name));
-        const auto *label = qobject_cast<const QLabel *>(control);
-        QString text = label ? label->text() : QString();
-        int margin = 0;
-        if (const auto *button = qobject_cast<const QPushButton *>(control)) {
-            text = button->text();
-            margin = TwipLayout::ButtonMargin;
-        }
-        if (control == lblDescription)
-            text = QString::fromUtf8(Maker::Notice);
-        if (text.isEmpty() || control == lblTitle)
-            continue; // the title is measured with the text it is given at load, below
-        needs << TwipLayout::TextNeeds(control->fontMetrics(), text, margin, place.width,
-                                       place.height);
-    }
-    needs << TwipLayout::TextNeeds(lblTitle->fontMetrics(), titleText(), 0, ControlPlaces[4].width,
-                                   ControlPlaces[4].height);
-    const TwipLayout layout =
-        TwipLayout::Fitting(needs, ownerScale.isValid() ? ownerScale.toDouble() : TwipsPerPixel);
-
-    setFixedSize(layout.Pixels(ClientWidth), layout.Pixels(ClientHeight));
-    for (const ControlPlace &place : ControlPlaces)
-        findChild<QWidget *>(QLatin1String(place.name))
-            ->setGeometry(layout.Rect(place.left, place.top, place.width, place.height));
+void frmAbout::placeControls(double twipsPerPixel) {
+    // Laid out so that every text fits, and never smaller than the window that opened it.
+    FormKit kit(this, {ClientWidth, ClientHeight}, Controls, Rules);
+    kit.Fit(cmdOK, cmdOK->text(), TwipLayout::ButtonMargin);
+    kit.Fit(lblURL, lblURL->text());
+    kit.Fit(lblDescription, QString::fromUtf8(Maker::Notice));
+    kit.Fit(lblTitle, titleText());
+    const TwipLayout layout = kit.Place(twipsPerPixel);
     picIcon->setPixmap(ScaledArt(QStringLiteral(":/about_logo.png"), layout.Factor(),
                                  qGuiApp->devicePixelRatio()));
-    const int width = layout.Scaled(Line1Width);
-    Line1->setGeometry(layout.Pixels(Line1X1), layout.Pixels(Line1Y) - width / 2,
-                       layout.Pixels(Line1X2) - layout.Pixels(Line1X1) + 1, width);
     CentreFrameWhenShown(this, [this] {
         const QWidget *owner = parentWidget();
         return owner ? owner->window()->frameGeometry() : QRect();
@@ -292,18 +139,8 @@ void frmAbout::placeControls() {
 
 QString frmAbout::titleText() {
     return QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
-           Conversion::IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
-           Conversion::IntToText(AppInfo::Numbers().revision);
-}
-
-void frmAbout::changeEvent(QEvent *event) {
-    // A modal window that is minimised leaves its owner blocked with nothing to restore it
-    // from on some desktops (Weston); where the desktop's title bar offers minimise or maximise
-    // anyway (the toolkit's decorations under Wayland), the window is put back at once.
-    if (event->type() == QEvent::WindowStateChange &&
-        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
-        setWindowState(Qt::WindowNoState);
-    QDialog::changeEvent(event);
+           QString::number(AppInfo::Numbers().major) + QStringLiteral(".") +
+           QString::number(AppInfo::Numbers().revision);
 }
 
 void frmAbout::wireControls() {
@@ -332,10 +169,6 @@ void frmAbout::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-DesktopShell &frmAbout::shell() const {
-    return shell_ ? *shell_ : DesktopShell::Default();
-}
-
 void frmAbout::Form_Load() {
     setWindowTitle(tr("About..."));
     lblTitle->setText(titleText());
@@ -343,86 +176,62 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::Form_MouseMove() {
-    showLink(SystemColourOf(SystemColour::ButtonText), false);
+    lblURL->ShowLook(SystemColourOf(SystemColour::ButtonText), false);
 }
 
 void frmAbout::lblURL_MouseMove() {
-    showLink(LinkHighlight, true);
-}
-
-void frmAbout::showLink(const QColor &colour, bool underlined) {
-    QPalette colours = lblURL->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    lblURL->setPalette(colours);
-    QFont font = lblURL->font();
-    font.setUnderline(underlined);
-    lblURL->setFont(font);
+    lblURL->ShowLook(LinkHighlight, true);
 }
 
 void frmAbout::lblURL_Click() {
-    RunShellExecute(QStringLiteral("Open"), QString::fromUtf8(Maker::WebAddress), QVariant(0),
-                    QVariant(0), DesktopShell::ShowNormal);
+    RunShellExecute(QString::fromUtf8(Maker::WebAddress));
 }
 
 void frmAbout::cmdOK_Click() {
     accept();
 }
 
-void frmAbout::RunShellExecute(const QString &sTopic, const QVariant &sFile,
-                               const QVariant &sParams, const QVariant &sDirectory, int nShowCmd) {
-    // The arguments are prepared last to first, as the shell call lists them.
-    const int showCommand = nShowCmd;
-    const QString directory = textOf(sDirectory);
-    const QString parameters = textOf(sParams);
-    const QString file = textOf(sFile);
-
+void frmAbout::RunShellExecute(const QString &target) {
     // The answer may come after this window is gone: it is then told over the window that
     // opened this one.
-    DesktopShell *const shell = &this->shell();
+    DesktopShell *const shell = &shell_;
     const QPointer<QWidget> window = this, owner = parentWidget();
-    shell->ShellExecute(
-        sTopic, file, parameters, directory, showCommand, [shell, file, window, owner](int result) {
-            ErrorPath::Guard([&] { ShellAnswered(*shell, file, result, window ? window : owner); });
-        });
+    shell->Open(target, [shell, target, window, owner](DesktopShell::Outcome outcome) {
+        ErrorPath::Guard([&] { ShellAnswered(*shell, target, outcome, window ? window : owner); });
+    });
 }
 
-void frmAbout::ShellAnswered(DesktopShell &shell, const QString &file, int result,
-                             const QPointer<QWidget> &over) {
-    if (result > DesktopShell::HelperNotFound)
-        return;
-    if (result != DesktopShell::NoAssociation)
-        return reportNotOpened(file, result, over);
-
-    XdgDesktopShell::Instance().SetProgramChooser(
-        [over](const QString &target) { return OpenWithDialog::ChooseProgram(target, over); });
-    const QString notStarted =
-        shell.RunCommandLine(DesktopShell::OpenWithCommand + file, DesktopShell::ShowNormal);
-    if (!notStarted.isEmpty())
-        tell(over, "programNotStarted",
-             tr("The program \"%1\" could not be started.").arg(notStarted),
-             tr("Check that the program is installed and that its name is spelled correctly, "
-                "then try again."));
-}
-
-// Says in everyday words why target did not open.
-void frmAbout::reportNotOpened(const QString &target, int result, QWidget *over) {
+// Says in everyday words what came of opening target: a choice of program when the desktop has
+// none for it, why it did not open when it failed.
+void frmAbout::ShellAnswered(DesktopShell &shell, const QString &target,
+                             DesktopShell::Outcome outcome, const QPointer<QWidget> &over) {
+    using enum DesktopShell::Outcome;
     const bool webPage = !DesktopShell::WebScheme(target).isEmpty();
     QString reason;
-    switch (result) {
-    case DesktopShell::HelperNotFound:
+    switch (outcome) {
+    case Opened:
+        return;
+    case NoProgram:
+        if (const QString notStarted = shell.OpenWith(target, over); !notStarted.isEmpty())
+            tell(over, "programNotStarted",
+                 tr("The program \"%1\" could not be started.").arg(notStarted),
+                 tr("Check that the program is installed and that its name is spelled correctly, "
+                    "then try again."));
+        return;
+    case NoOpener:
         reason = webPage ? tr("no program for opening web pages was found on this computer.")
                          : tr("no program for opening files was found on this computer.");
         break;
-    case DesktopShell::BadFormat:
+    case NotUnderstood:
         reason = tr("the computer did not understand where to find it.");
         break;
-    case DesktopShell::FileNotFound:
+    case NotFound:
         reason = tr("it could not be found.");
         break;
-    case DesktopShell::AccessDenied:
+    case Refused:
         reason = tr("you are not allowed to open it.");
         break;
-    default:
+    case Failed:
         reason = webPage ? tr("the web browser ran into a problem.")
                          : tr("the program for it ran into a problem.");
         break;

@@ -1,7 +1,7 @@
 #include "drill/dealing.h"
 
-#include "platform/int16.h"
-#include "platform/runtime_error.h"
+#include "drill/int16.h"
+#include "drill/runtime_error.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,17 +1,15 @@
 #include "main_window/frm_main.h"
 
 #include "about_window/frm_about.h"
+#include "app/app_info.h"
+#include "app/error_path.h"
+#include "form/announce.h"
+#include "form/design_colours.h"
+#include "form/form_kit.h"
+#include "form/resource_images.h"
+#include "form/scaled_art.h"
+#include "form/window_placement.h"
 #include "main_window/card_font.h"
-#include "platform/announce.h"
-#include "platform/app_info.h"
-#include "platform/conversion.h"
-#include "platform/design_colours.h"
-#include "platform/error_path.h"
-#include "platform/resource_images.h"
-#include "platform/runtime_error.h"
-#include "platform/scaled_art.h"
-#include "platform/twips.h"
-#include "platform/window_placement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -26,36 +24,36 @@
 #include <QRadioButton>
 #include <QStyle>
 
-using Conversion::IntToText;
-
 namespace {
 
 // The window's designed client area, below the menu bar, in twips.
 constexpr int ClientWidth = 5925, ClientHeight = 6345;
 
-// Where each control stands, in twips; the card's own controls relative to the card.
-struct Placement {
-    const char *name;
-    int left, top, width, height;
+// Where each control stands, in twips, the card's own controls relative to the card, and its
+// place in the keyboard's order.
+constexpr DesignedControl Controls[] = {
+    {"cmdNextCard", 4080, 3840, 1215, 495, 13},
+    {"cmdChoice4", 3960, 5280, 855, 495, 12},
+    {"cmdChoice3", 2760, 5280, 855, 495, 11},
+    {"cmdChoice2", 1560, 5280, 855, 495, 10},
+    {"cmdChoice1", 360, 5280, 855, 495, 9},
+    {"optOperation(3)", 4200, 2880, 1815, 495, 8},
+    {"optOperation(2)", 4200, 2355, 1815, 495, 7},
+    {"optOperation(1)", 4200, 1845, 1815, 495, 6},
+    {"optOperation(0)", 4200, 1320, 1815, 495, 5},
+    {"Picture1", 360, 360, 3210, 4155},
+    {"pctOperand", 720, 1680, 700, 700},
+    {"Shape2", 480, 2880, 2175, 855},
+    {"lblAnswer", 480, 2880, 2175, 855},
+    {"lblBottomNum", 1200, 1560, 1455, 855},
+    {"lblTopNum", 720, 600, 1935, 855},
+    {"lbllimit", 3600, 6000, 1215, 255},
+    {"lblConfirmation", 720, 4680, 2415, 255},
+    {"lblCorrectCount", 480, 6000, 1215, 255},
+    {"lblIncorrectCount", 2040, 6000, 1215, 255},
 };
-constexpr Placement Placements[] = {
-    {"cmdNextCard", 4080, 3840, 1215, 495},     {"cmdChoice4", 3960, 5280, 855, 495},
-    {"cmdChoice3", 2760, 5280, 855, 495},       {"cmdChoice2", 1560, 5280, 855, 495},
-    {"cmdChoice1", 360, 5280, 855, 495},        {"optOperation(3)", 4200, 2880, 1815, 495},
-    {"optOperation(2)", 4200, 2355, 1815, 495}, {"optOperation(1)", 4200, 1845, 1815, 495},
-    {"optOperation(0)", 4200, 1320, 1815, 495}, {"Picture1", 360, 360, 3210, 4155},
-    {"pctOperand", 720, 1680, 700, 700},        {"Shape2", 480, 2880, 2175, 855},
-    {"lblAnswer", 480, 2880, 2175, 855},        {"lblBottomNum", 1200, 1560, 1455, 855},
-    {"lblTopNum", 720, 600, 1935, 855},         {"lbllimit", 3600, 6000, 1215, 255},
-    {"lblCorrectCount", 480, 6000, 1215, 255},  {"lblIncorrectCount", 2040, 6000, 1215, 255},
-};
-
-const Placement *placementOf(const char *name) {
-    for (const Placement &p : Placements)
-        if (qstrcmp(p.name, name) == 0)
-            return &p;
-    return nullptr;
-}
+// Line1, the rule under the bottom number, 5 pixels wide.
+constexpr DesignedRule Rules[] = {{"Line1", 480, 2670, 2655, 5}};
 
 // The verdict's designed box. A verdict wider than the box grows it evenly on both sides, as
 // far as the window allows on the nearer side.
@@ -63,25 +61,17 @@ constexpr int VerdictLeft = 720, VerdictTop = 4680, VerdictWidth = 2415, Verdict
 constexpr int VerdictCentre = VerdictLeft + VerdictWidth / 2;
 constexpr int VerdictRoom = 2 * std::min(VerdictCentre, ClientWidth - VerdictCentre) - 2 * 15;
 
-// Line1, the rule under the bottom number: 5 pixels wide from x 480 to 2670 at y 2655.
-constexpr int RuleLeft = 480, RuleRight = 2670, RuleY = 2655, RuleWidthPx = 5;
-
+// The operations, as Drill numbers them.
 struct Operation {
     const char *caption;
     const char *imageKey;
-    void (modCards::*build)(std::int16_t);
     const char *spoken; // how a screen reader reads the operator picture
-    const char *art;    // the picture's drawing, for a window laid out larger than designed
 };
-const Operation Operations[] = {
-    {QT_TRANSLATE_NOOP("frmMain", "Addition"), "A", &modCards::BuildAdditionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "plus"), ":/op_add.png"},
-    {QT_TRANSLATE_NOOP("frmMain", "Subtraction"), "S", &modCards::BuildSubtractionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "minus"), ":/op_sub.png"},
-    {QT_TRANSLATE_NOOP("frmMain", "multiplication"), "M", &modCards::BuildMultiplicationDeck,
-     QT_TRANSLATE_NOOP("frmMain", "times"), ":/op_mul.png"},
-    {QT_TRANSLATE_NOOP("frmMain", "Division"), "D", &modCards::BuildDivisionDeck,
-     QT_TRANSLATE_NOOP("frmMain", "divided by"), ":/op_div.png"},
+const Operation Operations[Drill::OperationCount] = {
+    {QT_TRANSLATE_NOOP("frmMain", "Addition"), "A", QT_TRANSLATE_NOOP("frmMain", "plus")},
+    {QT_TRANSLATE_NOOP("frmMain", "Subtraction"), "S", QT_TRANSLATE_NOOP("frmMain", "minus")},
+    {QT_TRANSLATE_NOOP("frmMain", "multiplication"), "M", QT_TRANSLATE_NOOP("frmMain", "times")},
+    {QT_TRANSLATE_NOOP("frmMain", "Division"), "D", QT_TRANSLATE_NOOP("frmMain", "divided by")},
 };
 
 // The texts the handlers write, each made in one place so that the layout can measure them.
@@ -91,10 +81,10 @@ QString verdictText(bool right, const QString &answer) {
                        .arg(answer);
 }
 QString rightText(std::int64_t count) {
-    return QCoreApplication::translate("frmMain", "Right: %1").arg(IntToText(count));
+    return QCoreApplication::translate("frmMain", "Right: %1").arg(QString::number(count));
 }
 QString wrongText(std::int64_t count) {
-    return QCoreApplication::translate("frmMain", "Wrong: %1").arg(IntToText(count));
+    return QCoreApplication::translate("frmMain", "Wrong: %1").arg(QString::number(count));
 }
 QString rangeText(int limit) {
     return limit == 12 ? QCoreApplication::translate("frmMain", "Range: 0-12")
@@ -126,11 +116,8 @@ QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor
     label->setObjectName(QLatin1String(name)); // named before its text: see answerAccessible
     label->setText(text); // in the card's font, set with the layout (placeControls)
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, textColour);
-    palette.setColor(QPalette::Window, background);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    SetColour(label, QPalette::WindowText, textColour);
+    Fill(label, background);
     return label;
 }
 
@@ -167,8 +154,8 @@ QAction *separatorItem(QObject *parent, const char *name) {
 
 } // namespace
 
-frmMain::frmMain(RandomSource *random, QWidget *parent)
-    : QMainWindow(parent), random_(random ? random : &clockRandom_) {
+frmMain::frmMain(RandomSource *random, Score score, QWidget *parent)
+    : QMainWindow(parent), drill_(random ? *random : clockRandom_, score) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(AppInfo::Title));
     // Minimise and close only: the window has a fixed size.
@@ -178,24 +165,20 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
     // No icon of its own: the window shows the application's, set once in main().
 
     // Before any label exists: the toolkit settles a label's accessible interface as soon as
-    // the label first sets its text.
-    static const bool answerFactoryInstalled = [] {
-        QAccessible::installFactory(answerAccessible);
-        return true;
-    }();
-    Q_UNUSED(answerFactoryInstalled)
+    // the label first sets its text. A factory installed before is not installed again.
+    QAccessible::installFactory(answerAccessible);
 
     createControls();
     createActions();
     createMenus();
     describeControls();
     wireEvents();
-    layout_ = fittingLayout();
     placeControls();
-    // The About window is laid out at least this large, so both windows keep one scale.
-    setProperty("twipsPerPixel", layout_.TwipsEachPixel());
-    // The window keeps its designed size: the client area plus the menu bar.
+    // The window keeps its designed size: the client area plus the menu bar. Where the desktop's
+    // own title bar offers maximise anyway (the toolkit's decorations under Wayland), the window
+    // is put back at once.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    RefuseWindowStates(this, Qt::WindowMaximized | Qt::WindowFullScreen);
 
     ErrorPath::Guard([this] { Form_Load(); });
 
@@ -244,70 +227,30 @@ void frmMain::createControls() {
     lblCorrectCount = plainLabel(client, "lblCorrectCount", tr("Correct: 0"), Qt::AlignLeft);
     lblIncorrectCount = plainLabel(client, "lblIncorrectCount", tr("Incorrect: 0"), Qt::AlignLeft);
     // The range is written in the window-text colour, the other labels in the default one.
-    QPalette limitPalette = lbllimit->palette();
-    limitPalette.setColor(QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
-    lbllimit->setPalette(limitPalette);
-
-    // The keyboard visits the options, then the answer buttons, then Next Card.
-    const QList<QWidget *> tabOrder{optOperation->button(0),
-                                    optOperation->button(1),
-                                    optOperation->button(2),
-                                    optOperation->button(3),
-                                    cmdChoice1,
-                                    cmdChoice2,
-                                    cmdChoice3,
-                                    cmdChoice4,
-                                    cmdNextCard};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-}
-
-TwipLayout frmMain::fittingLayout() const {
-    QList<TwipLayout::Need> needs;
-    // The room a box shows: the design lets the options' boxes run past the window's edge.
-    const auto shownWidth = [](const Placement *p) {
-        return std::min(p->width, ClientWidth - p->left);
-    };
-    // The text a control shows, in its box as designed (the verdict in the room it may widen to).
-    const auto measure = [&](const QWidget *control, const QString &text, int margin) {
-        const Placement *designed = placementOf(qPrintable(control->objectName()));
-        needs << TwipLayout::TextNeeds(control->fontMetrics(), text, margin,
-                                       designed ? shownWidth(designed) : VerdictRoom,
-                                       designed ? designed->height : VerdictHeight);
-    };
-    for (QAbstractButton *option : optOperation->buttons()) {
-        const Placement *designed = placementOf(qPrintable(option->objectName()));
-        needs << TwipLayout::Need{option->sizeHint().width(), shownWidth(designed)}
-              << TwipLayout::Need{option->sizeHint().height(), designed->height};
-    }
-    measure(cmdNextCard, cmdNextCard->text(), TwipLayout::ButtonMargin);
-    // The widest captions: those around the largest answer.
-    for (const std::int16_t caption : ChoiceCaptions(144, 1))
-        for (QPushButton *choice : choices_)
-            measure(choice, IntToText(caption), TwipLayout::ButtonMargin);
-    for (const QString &text : {lbllimit->text(), rangeText(9), rangeText(12)})
-        measure(lbllimit, text, 0);
-    for (const QString &text : {lblCorrectCount->text(), rightText(32767)})
-        measure(lblCorrectCount, text, 0);
-    for (const QString &text : {lblIncorrectCount->text(), wrongText(99999)})
-        measure(lblIncorrectCount, text, 0);
-    for (const QString &text : {verdictText(true, {}), verdictText(false, QStringLiteral("144"))})
-        measure(lblConfirmation, text, 0);
-    return TwipLayout::Fitting(needs);
+    SetColour(lbllimit, QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
 }
 
 void frmMain::placeControls() {
-    centralWidget()->setFixedSize(layout_.Pixels(ClientWidth), layout_.Pixels(ClientHeight));
-    for (const Placement &p : Placements) {
-        auto *control = findChild<QWidget *>(QLatin1String(p.name));
-        Q_ASSERT(control);
-        control->setGeometry(layout_.Rect(p.left, p.top, p.width, p.height));
-    }
-    lblConfirmation->setGeometry(
-        layout_.Rect(VerdictLeft, VerdictTop, VerdictWidth, VerdictHeight));
-    const int ruleWidth = layout_.Scaled(RuleWidthPx);
-    Line1->setGeometry(layout_.Pixels(RuleLeft), layout_.Pixels(RuleY) - ruleWidth / 2,
-                       layout_.Pixels(RuleRight) - layout_.Pixels(RuleLeft) + 1, ruleWidth);
+    // The scale at which every text the window can show fits its box.
+    FormKit kit(centralWidget(), {ClientWidth, ClientHeight}, Controls, Rules);
+    for (QAbstractButton *option : optOperation->buttons())
+        kit.Fit(option, option->sizeHint());
+    kit.Fit(cmdNextCard, cmdNextCard->text(), TwipLayout::ButtonMargin);
+    // The widest captions: those around the largest answer.
+    for (const std::int16_t caption : ChoiceCaptions(144, 1))
+        for (QPushButton *choice : choices_)
+            kit.Fit(choice, QString::number(caption), TwipLayout::ButtonMargin);
+    for (const QString &text : {lbllimit->text(), rangeText(9), rangeText(12)})
+        kit.Fit(lbllimit, text);
+    for (const QString &text : {lblCorrectCount->text(), rightText(32767)})
+        kit.Fit(lblCorrectCount, text);
+    for (const QString &text : {lblIncorrectCount->text(), wrongText(99999)})
+        kit.Fit(lblIncorrectCount, text);
+    // The verdict in the room it may widen to.
+    for (const QString &text : {verdictText(true, {}), verdictText(false, QStringLiteral("144"))})
+        kit.Fit(lblConfirmation, text, 0, VerdictRoom, VerdictHeight);
+    layout_ = kit.Place();
+
     Shape2->setLineWidth(layout_.Scaled(1));
     const qreal ratio = qApp->devicePixelRatio();
     Picture1->setPixmap(ScaledArt(QStringLiteral(":/card.png"), layout_.Factor(), ratio));
@@ -316,22 +259,12 @@ void frmMain::placeControls() {
         number->setFont(cardFont);
 }
 
-void frmMain::showOperator(int index) {
-    const Operation &operation = Operations[index];
-    const QPixmap &designed = imlImages.Image(QString::fromLatin1(operation.imageKey));
-    pctOperand->setPixmap(layout_.Factor() == 1.0
-                              ? designed
-                              : ScaledArt(QString::fromLatin1(operation.art), layout_.Factor(),
-                                          qApp->devicePixelRatio()));
-}
-
-void frmMain::changeEvent(QEvent *event) {
-    // The window has a fixed size: where the desktop's own title bar offers maximise anyway
-    // (the toolkit's decorations under Wayland), it is put back at once.
-    if (event->type() == QEvent::WindowStateChange &&
-        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    QMainWindow::changeEvent(event);
+void frmMain::showOperator() {
+    const QString key = QString::fromLatin1(Operations[drill_.SelectedOperation()].imageKey);
+    pctOperand->setPixmap(
+        layout_.Factor() == 1.0
+            ? imlImages.Image(key)
+            : ScaledArt(ImageList::PathOf(key), layout_.Factor(), qApp->devicePixelRatio()));
 }
 
 void frmMain::createCard() {
@@ -339,36 +272,25 @@ void frmMain::createCard() {
     Picture1 = new QLabel(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette cardPalette = Picture1->palette();
-    cardPalette.setColor(QPalette::Window, QColor(255, 224, 192));
-    Picture1->setPalette(cardPalette);
-    Picture1->setAutoFillBackground(true);
+    Fill(Picture1, QColor(255, 224, 192));
 
     // The operator picture sits unscaled at the top-left of its box, on the window background.
     pctOperand = new QLabel(Picture1);
     pctOperand->setObjectName(QStringLiteral("pctOperand"));
     pctOperand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette operandPalette = pctOperand->palette();
-    operandPalette.setColor(QPalette::Window, SystemColourOf(SystemColour::WindowBackground));
-    pctOperand->setPalette(operandPalette);
-    pctOperand->setAutoFillBackground(true);
+    Fill(pctOperand, SystemColourOf(SystemColour::WindowBackground));
 
     Shape2 = new QFrame(Picture1);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape2->setLineWidth(1);
     Shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette shapePalette = Shape2->palette();
-    shapePalette.setColor(QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
-    Shape2->setPalette(shapePalette);
+    SetColour(Shape2, QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
 
     Line1 = new QFrame(Picture1);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette rulePalette = Line1->palette();
-    rulePalette.setColor(QPalette::Window, SystemColourOf(SystemColour::WindowText));
-    Line1->setPalette(rulePalette);
-    Line1->setAutoFillBackground(true);
+    Fill(Line1, SystemColourOf(SystemColour::WindowText));
 
     lblAnswer = cardLabel(Picture1, "lblAnswer", QStringLiteral("XXX"), QColor(255, 0, 0),
                           SystemColourOf(SystemColour::WindowBackground));
@@ -418,13 +340,12 @@ void frmMain::describeControls() {
     lblConfirmation->setAccessibleDescription(tr("Verdict"));
     for (std::size_t i = 0; i < choices_.size(); ++i)
         choices_[i]->setAccessibleDescription(
-            tr("Answer choice %1 of 4").arg(IntToText(std::int64_t(i + 1))));
+            tr("Answer choice %1 of 4").arg(QString::number(std::int64_t(i + 1))));
     cmdNextCard->setAccessibleDescription(tr("Deal the next card"));
 }
 
 void frmMain::describeCard() {
-    const int operation = selectedOperation();
-    const QString spoken = operation < 0 ? QString() : tr(Operations[operation].spoken);
+    const QString spoken = tr(Operations[drill_.SelectedOperation()].spoken);
     pctOperand->setAccessibleName(spoken);
     Picture1->setAccessibleName(lblTopNum->text() + u' ' + spoken + u' ' + lblBottomNum->text());
 }
@@ -460,11 +381,11 @@ void frmMain::wireEvents() {
 
 void frmMain::Form_Load() {
     setWindowTitle(QString::fromLatin1(AppInfo::Title) + QStringLiteral(", v") +
-                   IntToText(AppInfo::Numbers().major) + QStringLiteral(".") +
-                   IntToText(AppInfo::Numbers().minor));
-    showOperator(0);
-    cards_.BuildAdditionDeck(9);
-    DealCard();
+                   QString::number(AppInfo::Numbers().major) + QStringLiteral(".") +
+                   QString::number(AppInfo::Numbers().minor));
+    showOperator();
+    drill_.Start();
+    showDeal();
 }
 
 // ---- Dealing ----
@@ -474,55 +395,47 @@ void frmMain::cmdNextCard_Click() {
 }
 
 void frmMain::DealCard() {
-    for (QPushButton *button : choices_)
-        button->setText(QString());
-    for (QPushButton *button : choices_)
-        button->setEnabled(true);
-    lblAnswer->setVisible(false);
-    lblConfirmation->setVisible(false);
-
-    const std::int16_t limit = cards_.LastCard();
-    const std::int16_t index = dealer_.NextIndex(limit, mnuRandomize->isChecked(), *random_);
-    const Card &card = cards_.Deck().at(static_cast<std::size_t>(index));
-    lblTopNum->setText(IntToText(card.TopNum));
-    lblBottomNum->setText(IntToText(card.BottomNum));
-    lblAnswer->setText(IntToText(card.Answer));
-    SetChoices();
-    describeCard();
+    drill_.DealCard();
+    showDeal();
 }
 
-void frmMain::SetChoices() {
-    random_->Reseed();
-    const int position = AnswerPosition(random_->Fraction());
-    const std::int16_t answer = Conversion::TextToInt(lblAnswer->text());
-    const auto captions = ChoiceCaptions(answer, position);
-    for (std::size_t i = 0; i < choices_.size(); ++i)
-        choices_[i]->setText(IntToText(captions[i]));
+void frmMain::showDeal() {
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        choices_[i]->setText(QString::number(drill_.Choices()[i]));
+        choices_[i]->setEnabled(true);
+    }
+    lblAnswer->setVisible(false);
+    lblConfirmation->setVisible(false);
+    const Card &card = drill_.Current();
+    lblTopNum->setText(QString::number(card.TopNum));
+    lblBottomNum->setText(QString::number(card.BottomNum));
+    lblAnswer->setText(QString::number(card.Answer));
+    describeCard();
 }
 
 // ---- Judging and score ----
 
 void frmMain::cmdChoice1_Click() {
-    answerWith(cmdChoice1);
+    answerWith(1);
 }
 void frmMain::cmdChoice2_Click() {
-    answerWith(cmdChoice2);
+    answerWith(2);
 }
 void frmMain::cmdChoice3_Click() {
-    answerWith(cmdChoice3);
+    answerWith(3);
 }
 void frmMain::cmdChoice4_Click() {
-    answerWith(cmdChoice4);
+    answerWith(4);
 }
 
-void frmMain::answerWith(const QPushButton *button) {
+void frmMain::answerWith(int n) {
+    drill_.CheckAnswer(n);
     lblAnswer->setVisible(true);
     lblConfirmation->setVisible(true);
-    const QString chosen = button->text();
-    const bool right = CheckAnswer(chosen);
-    lblConfirmation->setText(verdictText(right, lblAnswer->text()));
+    for (QPushButton *button : choices_)
+        button->setEnabled(false);
+    lblConfirmation->setText(verdictText(drill_.AnsweredRight(), lblAnswer->text()));
     fitVerdict();
-    score_.Record(right);
     showScore();
     Accessibility::Announce(lblConfirmation);
 }
@@ -538,71 +451,45 @@ void frmMain::fitVerdict() {
     lblConfirmation->setGeometry(centre - width / 2, box.top(), width, box.height());
 }
 
-bool frmMain::CheckAnswer(const QString &chosen) {
-    for (QPushButton *button : choices_)
-        button->setEnabled(false);
-    return lblAnswer->text() == chosen;
-}
-
 void frmMain::showScore() {
-    lblCorrectCount->setText(rightText(score_.RightCount));
-    lblIncorrectCount->setText(wrongText(score_.WrongCount));
+    lblCorrectCount->setText(rightText(drill_.Tally().RightCount));
+    lblIncorrectCount->setText(wrongText(drill_.Tally().WrongCount));
 }
 
 void frmMain::mnuReset_Click() {
-    score_.Reset();
+    drill_.Reset();
     showScore();
-    DealCard();
+    showDeal();
 }
 
 // ---- Drill settings ----
 
-void frmMain::buildDeck(int operation, std::int16_t limit) {
-    if (operation < 0 || operation >= int(std::size(Operations)))
-        throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange,
-                           "Subscript out of range: no operation " + std::to_string(operation));
-    (cards_.*Operations[operation].build)(limit);
-}
-
-int frmMain::selectedOperation() const {
-    for (int index = 0; index < int(std::size(Operations)); ++index)
-        if (optOperation->button(index)->isChecked())
-            return index;
-    return -1;
-}
-
 void frmMain::optOperation_Click(int Index) {
-    if (Index < 0 || Index >= int(std::size(Operations)))
-        throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange,
-                           "Subscript out of range: no operation " + std::to_string(Index));
-    showOperator(Index);
-    std::int16_t limit = 0;
-    if (mnuRange09->isChecked())
-        limit = 9;
-    if (mnuRange012->isChecked())
-        limit = 12;
-    buildDeck(Index, limit);
-    DealCard();
+    drill_.SelectOperation(Index);
+    showOperator();
+    showDeal();
 }
 
-void frmMain::selectRange(const QString &caption, bool zeroToNine, std::int16_t limit) {
-    lbllimit->setText(caption);
-    mnuRange09->setChecked(zeroToNine);
-    mnuRange012->setChecked(!zeroToNine);
-    buildDeck(selectedOperation(), limit);
-    DealCard();
+void frmMain::selectRange(const QAction *item, std::int16_t limit) {
+    drill_.SelectRange(limit);
+    lbllimit->setText(rangeText(limit));
+    // The item chosen carries the check mark, even when the toolkit has just taken it away.
+    mnuRange09->setChecked(item == mnuRange09);
+    mnuRange012->setChecked(item == mnuRange012);
+    showDeal();
 }
 
 void frmMain::mnuRange09_Click() {
-    selectRange(rangeText(9), true, 9);
+    selectRange(mnuRange09, 9);
 }
 void frmMain::mnuRange012_Click() {
-    selectRange(rangeText(12), false, 12);
+    selectRange(mnuRange012, 12);
 }
 
 void frmMain::mnuRandomize_Click() {
-    // The toolkit has already moved the check mark of this checkable item; the next deal
-    // reads it. Nothing else changes.
+    // The toolkit has already moved the check mark of this checkable item.
+    drill_.ToggleRandom();
+    mnuRandomize->setChecked(drill_.DealsAtRandom());
 }
 
 void frmMain::mnuExit_Click() {
@@ -610,6 +497,7 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    frmAbout about(this);
+    // Laid out at least as large as this window, so both keep one scale.
+    frmAbout about(this, layout_.TwipsEachPixel());
     about.exec();
 }

@@ -2,16 +2,14 @@
 
 // The flash-card window. The card (Picture1) carries the two numbers, the operator picture,
 // the rule and the hidden answer; below it the verdict, the four answer buttons and the score;
-// at the right the operation choice and Next Card. The drill's settings and the answer on show
-// live in the controls themselves (the selected option, the menu check marks, the hidden
-// answer label) and are read back from there; the window itself holds only the deck, the
-// ordered-dealing position and the score.
+// at the right the operation choice and Next Card. The drill itself (settings, deck, card,
+// verdict and score) is the model drill_: each handler forwards the learner's command to it and
+// then shows what it says.
 
-#include "drill/dealing.h"
-#include "drill/mod_cards.h"
-#include "platform/image_list.h"
-#include "platform/random_source.h"
-#include "platform/twips.h"
+#include "drill/drill.h"
+#include "drill/random_source.h"
+#include "form/image_list.h"
+#include "form/twips.h"
 
 #include <QMainWindow>
 #include <array>
@@ -28,17 +26,15 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    // random: the generator to deal from; the clock-seeded one when null.
-    explicit frmMain(RandomSource *random = nullptr, QWidget *parent = nullptr);
+    // random: the generator to deal from; the clock-seeded one when null. score: the counts
+    // to start from.
+    explicit frmMain(RandomSource *random = nullptr, Score score = {}, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    const modCards &Cards() const { return cards_; }
-    const CardDealer &Dealer() const { return dealer_; }
-    // Lets tests start from a given score.
-    Score &ScoreForTesting() { return score_; }
-
-protected:
-    void changeEvent(QEvent *event) override;
+    const modCards &Cards() const { return drill_.Cards(); }
+    const CardDealer &Dealer() const { return drill_.Dealer(); }
+    // The scale the window is laid out at.
+    const TwipLayout &Layout() const { return layout_; }
 
 private:
     void createControls();
@@ -47,10 +43,8 @@ private:
     void createMenus();
     void describeControls();
     void wireEvents();
-    // The scale at which every text the window can show fits its box.
-    TwipLayout fittingLayout() const;
     void placeControls();
-    void showOperator(int index);
+    void showOperator();
 
     void Form_Load();
 
@@ -68,17 +62,15 @@ private:
     void mnuAbout_Click();
 
     void DealCard();
-    void SetChoices();
-    bool CheckAnswer(const QString &chosen);
 
-    // What the four answer handlers share: judge the caption of the pressed button.
-    void answerWith(const QPushButton *button);
+    // What the handlers show of the drill: a freshly dealt card, the verdict on answer button n,
+    // the score.
+    void showDeal();
+    void answerWith(int n);
     void fitVerdict();
     void describeCard();
     void showScore();
-    void selectRange(const QString &caption, bool zeroToNine, std::int16_t limit);
-    void buildDeck(int operation, std::int16_t limit);
-    int selectedOperation() const;
+    void selectRange(const QAction *item, std::int16_t limit);
 
     QPushButton *cmdNextCard = nullptr;
     QPushButton *cmdChoice1 = nullptr;
@@ -112,11 +104,8 @@ private:
     QAction *mnuAbout = nullptr;
 
     ImageList imlImages;
-    modCards cards_;
-    CardDealer dealer_;
-    Score score_;
     ClockRandom clockRandom_;
-    RandomSource *random_ = nullptr;
+    Drill drill_;
     // The option selected since the last press of any option: the click that selected it has
     // run optOperation_Click already.
     int selectedJustNow_ = -1;

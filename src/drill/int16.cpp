@@ -1,6 +1,6 @@
-#include "platform/int16.h"
+#include "drill/int16.h"
 
-#include "platform/runtime_error.h"
+#include "drill/runtime_error.h"
 
 #include <cmath>
 #include <limits>

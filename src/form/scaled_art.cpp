@@ -1,6 +1,6 @@
-#include "platform/scaled_art.h"
+#include "form/scaled_art.h"
 
-#include "platform/resource_images.h"
+#include "form/resource_images.h"
 
 #include <QFile>
 #include <cmath>

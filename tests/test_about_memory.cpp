@@ -2,14 +2,14 @@
 // dialog of the same size and kind opened the same way in the same run. Starts its own Xvfb,
 // so it runs the same from ctest and by hand; the xcb platform is the one users have.
 //
-//   about_memory [OPENINGS]      (default 1000 of each)
+//   test_about_memory [OPENINGS]      (default 1000 of each)
 //
 // Prints the growth per opening of our resident memory and of the X server's, and fails when
 // the About window leaves more per opening than the bare dialog, beyond a small margin for
 // the allocator's noise.
 
 #include "about_window/frm_about.h"
-#include "platform/error_path.h"
+#include "app/error_path.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "platform/window_placement.h"
+#include "form/window_placement.h"
 
 #include <QBasicTimer>
 #include <QElapsedTimer>
@@ -79,7 +79,28 @@ private:
     QMargins margins_;
 };
 
+class StateKeeper : public QObject {
+public:
+    StateKeeper(QWidget *window, Qt::WindowStates refused) : QObject(window), refused_(refused) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowStateChange && (window->windowState() & refused_))
+            window->setWindowState(window->windowState() & ~refused_);
+        return false;
+    }
+
+private:
+    Qt::WindowStates refused_;
+};
+
 } // namespace
+
+void RefuseWindowStates(QWidget *window, Qt::WindowStates refused) {
+    new StateKeeper(window, refused);
+}
 
 void CentreFrameWhenShown(QWidget *window, std::function<QRect()> area) {
     new FrameCentrer(window, std::move(area));

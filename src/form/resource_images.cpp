@@ -1,4 +1,4 @@
-#include "platform/resource_images.h"
+#include "form/resource_images.h"
 
 #include <QFile>
 #include <QGuiApplication>

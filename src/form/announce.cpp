@@ -1,4 +1,4 @@
-#include "platform/announce.h"
+#include "form/announce.h"
 
 #include <QAccessible>
 

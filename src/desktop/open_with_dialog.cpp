@@ -1,6 +1,6 @@
-#include "about_window/open_with_dialog.h"
+#include "desktop/open_with_dialog.h"
 
-#include "platform/error_path.h"
+#include "app/error_path.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

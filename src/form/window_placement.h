@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Qt>
 #include <functional>
 
 class QRect;
@@ -11,3 +12,7 @@ class QWidget;
 // shown and again whenever its frame changes during its first two seconds on screen. The user's own
 // moves are left alone.
 void CentreFrameWhenShown(QWidget *window, std::function<QRect()> area = {});
+
+// Puts a window back at once from any of the refused states (maximised, say) that the desktop's
+// own title bar may offer although the window's design has no button for it.
+void RefuseWindowStates(QWidget *window, Qt::WindowStates refused);

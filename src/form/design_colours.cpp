@@ -1,4 +1,4 @@
-#include "platform/design_colours.h"
+#include "form/design_colours.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -45,6 +45,17 @@ QPalette FixedSurfacePalette(const QColor &surface) {
         palette.setColor(QPalette::Disabled, role, greyText);
     palette.setColor(QPalette::Disabled, QPalette::Base, surface);
     return palette;
+}
+
+void SetColour(QWidget *control, QPalette::ColorRole role, const QColor &colour) {
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+}
+
+void Fill(QWidget *control, const QColor &colour) {
+    SetColour(control, QPalette::Window, colour);
+    control->setAutoFillBackground(true);
 }
 
 void FollowDesktopScheme(QWidget *control) {

@@ -1,4 +1,4 @@
-#include "platform/app_info.h"
+#include "app/app_info.h"
 
 namespace {
 AppInfo::VersionNumbers shown;

@@ -1,4 +1,4 @@
-#include "platform/random_source.h"
+#include "drill/random_source.h"
 
 #include <chrono>
 

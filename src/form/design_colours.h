@@ -45,5 +45,10 @@ void SetColourSchemeForTesting(const ColourScheme *scheme);
 // colours for text, lines and the controls' own faces.
 QPalette FixedSurfacePalette(const QColor &surface);
 
+// Sets one colour role of a control's palette.
+void SetColour(QWidget *control, QPalette::ColorRole role, const QColor &colour);
+// Fills a control's background with colour.
+void Fill(QWidget *control, const QColor &colour);
+
 // Gives a control the desktop's palette whole, whatever the surface it stands on sets.
 void FollowDesktopScheme(QWidget *control);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/app_info.h"
+#include "app/app_info.h"
 
 // Who makes the program, as the About window names it. The web address is the project's
 // homepage, written once in the top-level CMakeLists.txt; the package and the metainfo give

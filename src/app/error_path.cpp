@@ -1,6 +1,6 @@
-#include "platform/error_path.h"
+#include "app/error_path.h"
 
-#include "platform/app_info.h"
+#include "app/app_info.h"
 
 #include <QApplication>
 #include <QMessageBox>
