@@ -83,8 +83,22 @@ private Q_SLOTS:
         QCOMPARE(shell.calls, QStringList{Address});
         about.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&about));
-        key ? QTest::keyClick(window, Qt::Key(key))
-            : QTest::mouseClick(about.findChild<QWidget *>("cmdOK"), Qt::LeftButton);
+        // By keyboard: Tab moves between OK and the link, Space or Enter on the link opens it.
+        // A screen reader reads the title line as words.
+        QWidget *ok = about.findChild<QWidget *>("cmdOK");
+        QCOMPARE(QApplication::focusWidget(), ok);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), link);
+        QTest::keyClick(window, Qt::Key_Space);
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(shell.calls, (QStringList{Address, Address, Address}));
+        QVERIFY(about.isVisible());
+        QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ok);
+        QCOMPARE(QAccessible::queryAccessibleInterface(about.findChild<QLabel *>("lblTitle"))
+                     ->text(QAccessible::Name),
+                 "Zembrofact version 1.0");
+        key ? QTest::keyClick(window, Qt::Key(key)) : QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(about.isHidden() && about.result() == QDialog::Accepted);
     }
 

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>Menus</name>
+    <message>
+        <source>%1, not checked</source>
+        <translation>%1, nicht ausgewählt</translation>
+    </message>
+</context>
+<context>
     <name>OpenWithDialog</name>
     <message>
         <source>Open with</source>
@@ -96,6 +103,10 @@
     <message>
         <source>The file could not be opened: %1</source>
         <translation>Die Datei konnte nicht geöffnet werden. %1</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 Version %2</translation>
     </message>
 </context>
 <context>

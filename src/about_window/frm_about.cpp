@@ -172,6 +172,13 @@ void frmAbout::keyPressEvent(QKeyEvent *event) {
 void frmAbout::Form_Load() {
     setWindowTitle(tr("About..."));
     lblTitle->setText(titleText());
+    // Screen readers read a dialog's labels of three words or more when it opens; "v1.0" would
+    // also be spelt out letter by letter.
+    lblTitle->setAccessibleName(tr("%1 version %2")
+                                    .arg(QString::fromLatin1(AppInfo::Title),
+                                         QString::number(AppInfo::Numbers().major) +
+                                             QStringLiteral(".") +
+                                             QString::number(AppInfo::Numbers().revision)));
     lblDescription->setText(QString::fromUtf8(Maker::Notice));
 }
 

@@ -1,25 +1,75 @@
 #include "form/announce.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QTimer>
 
-namespace Accessibility {
 namespace {
-Listener &listener() {
-    static Listener l;
+
+Announcer::Listener &listener() {
+    static Announcer::Listener l;
     return l;
 }
+
+// The notification reads as the message, and as nothing between messages.
+class NotificationAccessible : public QAccessibleWidget {
+public:
+    NotificationAccessible(QWidget *notification, const Announcer *announcer)
+        : QAccessibleWidget(notification, QAccessible::Notification), announcer_(announcer) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && announcer_ ? announcer_->Message() : QString();
+    }
+
+private:
+    QPointer<const Announcer> announcer_;
+};
+
+QAccessibleInterface *announcerAccessible(const QString &, QObject *object) {
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (auto *announcer = widget ? dynamic_cast<Announcer *>(widget) : nullptr)
+        return new QAccessibleWidget(announcer, QAccessible::StatusBar);
+    auto *parent = widget ? dynamic_cast<Announcer *>(widget->parentWidget()) : nullptr;
+    if (parent && widget->objectName() == QLatin1String("notification"))
+        return new NotificationAccessible(widget, parent);
+    return nullptr;
+}
+
 } // namespace
 
-void Announce(QObject *control) {
-    if (listener())
-        listener()(control);
-    QAccessibleEvent nameChanged(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
-    QAccessibleEvent alert(control, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+Announcer::Announcer(QWidget *window) : QWidget(window), notification_(new QWidget(this)) {
+    setObjectName(QStringLiteral("announcer"));
+    notification_->setObjectName(QStringLiteral("notification"));
+    setGeometry(0, 0, 1, 1);
+    notification_->setGeometry(0, 0, 1, 1);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    QAccessible::installFactory(announcerAccessible);
+    window->installEventFilter(this);
 }
 
-void SetListenerForTesting(Listener l) {
+void Announcer::Say(const QString &message) {
+    message_ = message;
+    pending_ = true;
+    if (window()->isActiveWindow())
+        QTimer::singleShot(0, this, &Announcer::send);
+}
+
+bool Announcer::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::WindowActivate && pending_)
+        QTimer::singleShot(0, this, &Announcer::send);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Announcer::send() {
+    if (!pending_)
+        return;
+    pending_ = false;
+    if (listener())
+        listener()(message_);
+    QAccessibleEvent shown(notification_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void Announcer::SetListenerForTesting(Listener l) {
     listener() = std::move(l);
 }
-} // namespace Accessibility

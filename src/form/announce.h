@@ -1,13 +1,34 @@
 #pragma once
 
-#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
 #include <functional>
 
-// Tells screen readers that a control's text has just appeared, so they read it out.
-namespace Accessibility {
-void Announce(QObject *control);
+// Speaks a short message through the screen reader without moving the focus: the card just
+// dealt, the verdict and the score. Screen readers speak an object in the notification role
+// when it is shown; within a status bar they speak its text alone. So the announcer is a
+// one-pixel status bar, drawn as nothing, at the window's corner, holding one notification
+// that is "shown" again for each message. A message waits until the window is active, and is
+// sent after the event that caused it, so that it follows what the focus change reads out.
+class Announcer : public QWidget {
+public:
+    explicit Announcer(QWidget *window);
 
-// The toolkit only passes events on while a screen reader is listening; tests listen here.
-using Listener = std::function<void(QObject *control)>;
-void SetListenerForTesting(Listener listener);
-} // namespace Accessibility
+    void Say(const QString &message);
+    QString Message() const { return message_; }
+
+    // The toolkit only passes events on while a screen reader is listening; tests listen here.
+    using Listener = std::function<void(const QString &message)>;
+    static void SetListenerForTesting(Listener listener);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void send();
+
+    QWidget *notification_;
+    QString message_;
+    bool pending_ = false;
+};

@@ -6,7 +6,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -52,6 +56,8 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
     // A factory installed before is not installed again.
     QAccessible::installFactory(linkAccessible);
     setMouseTracking(true);
+    // Reached by Tab, not taken by a click: the pointer's click opens it at once.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_NoMousePropagation);
     setCursor(MadeOnce<QCursor>([] { return handPointer(qGuiApp->devicePixelRatio()); }));
 }
@@ -82,4 +88,29 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     pressed_ = false;
     if (click)
         Q_EMIT clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+// With the keyboard's focus, the link is drawn inside the desktop's focus frame.
+void LinkLabel::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }

@@ -4,7 +4,8 @@
 
 // A label that works as a link. It reports every mouse move over it and a click, that is a left
 // press and release both over the label, and keeps its moves to itself. It shows the hand
-// pointer, and screen readers announce it as a link whose action, Press, clicks it.
+// pointer, and screen readers announce it as a link whose action, Press, clicks it. The Tab key
+// reaches it, and Enter or Space on it clicks it.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
@@ -22,6 +23,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool pressed_ = false;

@@ -4,6 +4,7 @@
 #include "app/app_info.h"
 #include "app/error_path.h"
 #include "form/announce.h"
+#include "form/check_items.h"
 #include "form/design_colours.h"
 #include "form/form_kit.h"
 #include "form/resource_images.h"
@@ -167,8 +168,10 @@ frmMain::frmMain(RandomSource *random, Score score, QWidget *parent)
     // Before any label exists: the toolkit settles a label's accessible interface as soon as
     // the label first sets its text. A factory installed before is not installed again.
     QAccessible::installFactory(answerAccessible);
+    SayWhetherMenuItemsAreChecked();
 
     createControls();
+    announcer_ = new Announcer(this);
     createActions();
     createMenus();
     describeControls();
@@ -411,6 +414,7 @@ void frmMain::showDeal() {
     lblBottomNum->setText(QString::number(card.BottomNum));
     lblAnswer->setText(QString::number(card.Answer));
     describeCard();
+    announcer_->Say(Picture1->accessibleName());
 }
 
 // ---- Judging and score ----
@@ -437,7 +441,8 @@ void frmMain::answerWith(int n) {
     lblConfirmation->setText(verdictText(drill_.AnsweredRight(), lblAnswer->text()));
     fitVerdict();
     showScore();
-    Accessibility::Announce(lblConfirmation);
+    announcer_->Say(lblConfirmation->text() + u' ' + lblCorrectCount->text() +
+                    QStringLiteral(", ") + lblIncorrectCount->text());
 }
 
 void frmMain::fitVerdict() {

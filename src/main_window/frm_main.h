@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <array>
 
+class Announcer;
 class QAction;
 class QButtonGroup;
 class QFrame;
@@ -90,6 +91,8 @@ private:
     QLabel *lblConfirmation = nullptr;
     QLabel *lblCorrectCount = nullptr;
     QLabel *lblIncorrectCount = nullptr;
+    // Speaks each card dealt, and each verdict with the score, to a screen reader.
+    Announcer *announcer_ = nullptr;
 
     QMenu *mnuFile = nullptr;
     QMenu *mnuTools = nullptr;
