@@ -9,10 +9,12 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 # used keep building with make.
 BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n libgl-dev fonts-liberation fonts-dejavu-core fontconfig xdg-utils)
-# The desktops' fonts, and real displays: X (Xvfb, openbox, the xcb plugin) and Wayland (Weston).
+# The desktops' fonts, real displays: X (Xvfb, openbox, the xcb plugin) and Wayland (Weston), and
+# the accessibility bus with a client of it, as a screen reader sees the program.
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian
     fonts-cantarell fonts-noto-core fonts-noto-cjk
-    xvfb xauth x11-utils openbox qt6-qpa-plugins weston qt6-wayland)
+    xvfb xauth x11-utils openbox qt6-qpa-plugins weston qt6-wayland
+    python3-pyatspi at-spi2-core dbus-daemon xdotool)
 
 # Every script says what failed and what to do. The expected failures go through `die`; the
 # trap catches anything else, so that no script ever stops without a word.
