@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """What a screen reader is told, read from the desktop's accessibility bus (AT-SPI) while the
-program is operated by keyboard alone: each card dealt is shown as a notification reading as a
-sum, each answer as the verdict and the score, once each; the hidden answer has no name until the
+program is operated by keyboard alone: each card dealt is announced (before Qt 6.8: shown as a
+notification) as a sum, each answer as the verdict and the score, once each; the hidden answer has no name until the
 learner has answered; the About window's link is reached by Tab as a link; a checkable menu item
 says that it is not checked. Run on an X display with a session bus of its own:
 
@@ -33,6 +33,8 @@ def on_event(event):
     if event.type.startswith("object:state-changed:showing") and event.detail1 and \
             role == "notification":
         kind = "said"
+    elif event.type.startswith("object:announcement"):  # from Qt 6.8
+        kind, name = "said", str(event.any_data)
     elif event.type.startswith("object:state-changed:focused") and event.detail1:
         kind = "focus"
     else:
@@ -82,7 +84,7 @@ def answer_label():
 
 def main():
     pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing",
-                                           "object:state-changed:focused")
+                                           "object:state-changed:focused", "object:announcement")
     loop = threading.Thread(target=pyatspi.Registry.start, daemon=True)
     loop.start()
     time.sleep(0.5)

@@ -66,8 +66,15 @@ void Announcer::send() {
     pending_ = false;
     if (listener())
         listener()(message_);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The toolkit passes announcements on from 6.8, and screen readers of that time speak them
+    // (they would read a shown notification's name from their cache, unchanged).
+    QAccessibleAnnouncementEvent said(this, message_);
+    QAccessible::updateAccessibility(&said);
+#else
     QAccessibleEvent shown(notification_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 void Announcer::SetListenerForTesting(Listener l) {

@@ -6,11 +6,12 @@
 #include <functional>
 
 // Speaks a short message through the screen reader without moving the focus: the card just
-// dealt, the verdict and the score. Screen readers speak an object in the notification role
-// when it is shown; within a status bar they speak its text alone. So the announcer is a
-// one-pixel status bar, drawn as nothing, at the window's corner, holding one notification
-// that is "shown" again for each message. A message waits until the window is active, and is
-// sent after the event that caused it, so that it follows what the focus change reads out.
+// dealt, the verdict and the score. From Qt 6.8 it is an announcement. Before, the toolkit has
+// no way to pass one on, but screen readers speak an object in the notification role when it is
+// shown, and within a status bar they speak its text alone: so the announcer is a one-pixel
+// status bar, drawn as nothing, at the window's corner, holding one notification that is "shown"
+// again for each message. A message waits until the window is active, and is sent after the
+// event that caused it, so that it follows what the focus change reads out.
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget *window);
