@@ -3,6 +3,7 @@
 #include "app/app_info.h"
 #include "app/error_path.h"
 #include "app/maker.h"
+#include "form/announce.h"
 #include "form/design_colours.h"
 #include "form/form_kit.h"
 #include "form/link_label.h"
@@ -180,6 +181,16 @@ void frmAbout::Form_Load() {
                                              QStringLiteral(".") +
                                              QString::number(AppInfo::Numbers().revision)));
     lblDescription->setText(QString::fromUtf8(Maker::Notice));
+    // They read the labels, not the link: the link is told after them, in the dialog's
+    // description for screen readers of Qt 6.4's time, in an announcement from Qt 6.8 (those
+    // read a description instead of the labels).
+    const QString link =
+        lblURL->accessibleName() + QStringLiteral(": ") + lblURL->accessibleDescription();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    (new Announcer(this))->Say(link);
+#else
+    setAccessibleDescription(link);
+#endif
 }
 
 void frmAbout::Form_MouseMove() {

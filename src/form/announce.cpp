@@ -12,6 +12,7 @@ Announcer::Listener &listener() {
     return l;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The notification reads as the message, and as nothing between messages.
 class NotificationAccessible : public QAccessibleWidget {
 public:
@@ -34,16 +35,20 @@ QAccessibleInterface *announcerAccessible(const QString &, QObject *object) {
         return new NotificationAccessible(widget, parent);
     return nullptr;
 }
+#endif
 
 } // namespace
 
-Announcer::Announcer(QWidget *window) : QWidget(window), notification_(new QWidget(this)) {
+Announcer::Announcer(QWidget *window) : QWidget(window) {
     setObjectName(QStringLiteral("announcer"));
-    notification_->setObjectName(QStringLiteral("notification"));
     setGeometry(0, 0, 1, 1);
-    notification_->setGeometry(0, 0, 1, 1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    notification_ = new QWidget(this);
+    notification_->setObjectName(QStringLiteral("notification"));
+    notification_->setGeometry(0, 0, 1, 1);
     QAccessible::installFactory(announcerAccessible);
+#endif
     window->installEventFilter(this);
 }
 

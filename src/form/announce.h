@@ -29,7 +29,7 @@ protected:
 private:
     void send();
 
-    QWidget *notification_;
+    QWidget *notification_ = nullptr; // before Qt 6.8
     QString message_;
     bool pending_ = false;
 };
