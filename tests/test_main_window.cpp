@@ -76,10 +76,8 @@ private Q_SLOTS:
 
     // The main window's caption shows the minor number where About shows the revision.
     void captionsShowTheVersion() {
-        AppInfo::SetNumbersForTesting({2, 3, 7});
-        frmMain w;
-        frmAbout about(&w);
-        AppInfo::SetNumbersForTesting({});
+        frmMain w(nullptr, {}, {2, 3, 7});
+        frmAbout about(&w, TwipsPerPixel, nullptr, {2, 3, 7});
         QCOMPARE(w.windowTitle(), "Zembrofact, v2.3");
         QCOMPARE(about.findChild<QLabel *>("lblTitle")->text(), "Zembrofact v2.7");
     }

@@ -43,8 +43,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, Qt::Alignm
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *owner, double twipsPerPixel, DesktopShell *shell)
-    : QDialog(owner), shell_(shell ? *shell : DesktopShell::Default()) {
+frmAbout::frmAbout(QWidget *owner, double twipsPerPixel, DesktopShell *shell,
+                   AppInfo::VersionNumbers version, ColourScheme colours)
+    : QDialog(owner), shell_(shell ? *shell : DesktopShell::Default()), version_(version),
+      colours_(colours) {
     createControls();
     placeControls(twipsPerPixel);
     cmdOK->setFocus();
@@ -76,7 +78,7 @@ void frmAbout::createControls() {
     // the classic colours of its roles itself.
 
     picIcon = label(this, "picIcon", {}, Qt::AlignLeft);
-    Fill(picIcon, SystemColourOf(SystemColour::WindowBackground));
+    Fill(picIcon, colours_.windowBackground);
 
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -90,11 +92,11 @@ void frmAbout::createControls() {
     lblURL->setToolTip(QString::fromUtf8(Maker::WebAddress));
     lblURL->setAccessibleName(QString::fromUtf8(Maker::WebAddressShort));
     lblURL->setAccessibleDescription(tr("Opens the maker's web site in your web browser"));
-    lblURL->ShowLook(SystemColourOf(SystemColour::ButtonText), false);
+    lblURL->ShowLook(colours_.buttonText, false);
 
     lblDescription =
         label(this, "lblDescription", QStringLiteral("App Description"), Qt::AlignLeft);
-    Fill(lblDescription, SystemColourOf(SystemColour::TitleBarText));
+    Fill(lblDescription, colours_.titleBarText);
     SetColour(lblDescription, QPalette::WindowText, Qt::black);
 
     lblTitle = label(this, "lblTitle", QStringLiteral("Application Title"), Qt::AlignHCenter);
@@ -137,10 +139,10 @@ void frmAbout::placeControls(double twipsPerPixel) {
     });
 }
 
-QString frmAbout::titleText() {
+QString frmAbout::titleText() const {
     return QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
-           QString::number(AppInfo::Numbers().major) + QStringLiteral(".") +
-           QString::number(AppInfo::Numbers().revision);
+           QString::number(version_.major) + QStringLiteral(".") +
+           QString::number(version_.revision);
 }
 
 void frmAbout::wireControls() {
@@ -176,7 +178,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::Form_MouseMove() {
-    lblURL->ShowLook(SystemColourOf(SystemColour::ButtonText), false);
+    lblURL->ShowLook(colours_.buttonText, false);
 }
 
 void frmAbout::lblURL_MouseMove() {
