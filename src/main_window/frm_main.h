@@ -34,8 +34,6 @@ public:
                      AppInfo::VersionNumbers version = {}, ColourScheme colours = {});
     ~frmMain() override;
 
-    const modCards &Cards() const { return drill_.Cards(); }
-    const CardDealer &Dealer() const { return drill_.Dealer(); }
     // The scale the window is laid out at.
     const TwipLayout &Layout() const { return layout_; }
 
