@@ -1,4 +1,4 @@
-// The main window: as designed, answering and the settings, every way of operating it.
+// The main window: as designed, and showing what its drill says however it is operated.
 
 #include "about_window/frm_about.h"
 #include "form/announce.h"
@@ -212,8 +212,9 @@ private Q_SLOTS:
     // A long seeded session over every control and menu item, operated in every way a user can
     // (the mouse, the keyboard, assistive actions, the menus, About opened and closed). Beside
     // it, a drill given the same random draws takes the command each event is designed to give.
-    // After every event the window shows what that drill says, made the same draws (one deal at
-    // most), and the resident memory stays flat. ZF_SOAK_SCALE (0 < scale <= 1) shortens the run.
+    // After every event the window shows what that drill says, has made the same random draws
+    // (no deal missed or repeated), and the resident memory stays flat. ZF_SOAK_SCALE
+    // (0 < scale <= 1) shortens the run.
     void sessionFollowsTheDrill() {
         const double scale = qEnvironmentVariable("ZF_SOAK_SCALE", "1").toDouble();
         const int events = int(20000 * std::clamp(scale, 0.01, 1.0));

@@ -68,7 +68,7 @@ public:
             s << (action(name)->isChecked() ? "v" : ".");
         return s.join(u'|');
     }
-    // What the window is to show for drill, in the same terms.
+    // What the window is to show for the drill, in the same terms.
     static QString says(const Drill &drill) {
         const Card &c = drill.Current();
         const bool answered = drill.Answered();
