@@ -94,7 +94,6 @@ private Q_SLOTS:
         Translation::Install(QLocale::c());
         QApplication::setFont(toolkitDefault_);
         QApplication::setPalette(QPalette());
-        SetColourSchemeForTesting(nullptr);
     }
 
     void noTextIsCut_data() {
@@ -221,21 +220,21 @@ private Q_SLOTS:
     void textsStandOut() {
         QFETCH(QPalette, desktop);
         QFETCH(bool, distinctRoles);
-        const ColourScheme distinct{QColor(250, 250, 240), QColor(10, 20, 30),
-                                    QColor(245, 240, 250), QColor(200, 210, 220), Qt::darkRed};
-        SetColourSchemeForTesting(distinctRoles ? &distinct : nullptr);
+        const ColourScheme scheme =
+            distinctRoles ? ColourScheme{QColor(250, 250, 240), QColor(10, 20, 30),
+                                         QColor(245, 240, 250), QColor(200, 210, 220), Qt::darkRed}
+                          : ColourScheme{};
         QApplication::setPalette(desktop);
-        frmMain w(&random_);
+        frmMain w(&random_, {}, {}, scheme);
         const WindowProbe p(w);
         // Where the card's colours show, in window pixels: the surround in the window's colour,
         // the blue plus on the window background, yellow and green numbers (9 + 9), the rule and
         // the box's outline; no red while the answer hides.
-        using enum SystemColour;
-        const QColor lines = SystemColourOf(WindowText);
+        const QColor lines = scheme.windowText;
         const std::tuple<QRect, QColor, int> areas[] = {
-            {{0, 0, 24, 24}, SystemColourOf(InactiveBorder), 576},
+            {{0, 0, 24, 24}, scheme.inactiveBorder, 576},
             {{72, 136, 47, 47}, Qt::blue, 100},
-            {{118, 182, 1, 1}, SystemColourOf(WindowBackground), 1},
+            {{118, 182, 1, 1}, scheme.windowBackground, 1},
             {{72, 64, 129, 57}, Qt::yellow, 100},
             {{104, 128, 97, 57}, Qt::green, 100},
             {{64, 199, 130, 5}, lines, 500},
@@ -250,7 +249,7 @@ private Q_SLOTS:
             QVERIFY2(least ? n >= least : n == 0, qPrintable(colour.name()));
         }
         p.clickChoice(1); // the verdict and the answer show
-        frmAbout about(&w);
+        frmAbout about(&w, TwipsPerPixel, nullptr, {}, scheme);
         // Apart from the design's own pairs: yellow, green, red numbers on white, the navy link.
         const QList<QColor> designed{QColor(255, 255, 0), Qt::green, Qt::red, QColor(0, 0, 128)};
         for (const QWidget *c : w.findChildren<QWidget *>() + about.findChildren<QWidget *>()) {
@@ -268,9 +267,8 @@ private Q_SLOTS:
         // The link and the options take the button-text role (not window text), the notice's
         // surface the title-bar text role.
         for (const QWidget *c : {about.findChild<QWidget *>("lblURL"), p.get("optOperation(0)")})
-            QCOMPARE(c->palette().color(QPalette::WindowText), SystemColourOf(ButtonText));
-        QCOMPARE(surfaceOf(about.findChild<QWidget *>("lblDescription")),
-                 SystemColourOf(TitleBarText));
+            QCOMPARE(c->palette().color(QPalette::WindowText), scheme.buttonText);
+        QCOMPARE(surfaceOf(about.findChild<QWidget *>("lblDescription")), scheme.titleBarText);
         const QRect rule = about.findChild<QWidget *>(QStringLiteral("Line1"))->geometry();
         QCOMPARE(about.grab().toImage().pixelColor(rule.center()), QColor(0, 0, 192));
     }

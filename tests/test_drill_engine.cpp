@@ -156,6 +156,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("right");
         QTest::newRow("right") << 0.345f << 0.0f << 1 << 0 << true; // 3 + 4 on button 1
         QTest::newRow("wrong") << 0.345f << 0.0f << 2 << 0 << false;
+        QTest::newRow("right on button 2") << 0.345f << 0.25f << 2 << 0 << true;
+        QTest::newRow("right on button 3") << 0.345f << 0.5f << 3 << 0 << true;
         QTest::newRow("right on the last button") << 0.345f << JustBelowOne << 4 << 0 << true;
         QTest::newRow("a decoy that is the answer") << 0.015f << 0.0f << 2 << 0 << true; // 0 + 1
         QTest::newRow("right past 32767") << 0.345f << 0.0f << 1 << 32767 << true;
@@ -207,13 +209,14 @@ private Q_SLOTS:
     }
 
     // In order, the position runs on across decks, resets and random deals, and wraps after
-    // the deck's last card, or at once when a smaller deck leaves it past the end.
+    // the deck's last card, or at once when a smaller deck leaves it past the end. Choosing the
+    // setting in force again deals too; the order's own command deals nothing.
     void drillDealsInOrder() {
         ScriptedRandom random;
         Drill drill(random);
         drill.Start();
         drill.ToggleRandom();
-        QVERIFY(!drill.DealsAtRandom());
+        QVERIFY(!drill.DealsAtRandom() && random.draws == 2);
         const auto dealt = [&] { return drill.Current().CardNum; };
         drill.SelectRange(12); // index 0 of addition 0-12
         for (int i = 0; i < 120; ++i)
@@ -223,16 +226,19 @@ private Q_SLOTS:
         QCOMPARE(dealt(), 0);
         drill.SelectOperation(Drill::Subtraction); // goes on at index 1
         QCOMPARE(dealt(), 1);
+        drill.SelectOperation(Drill::Subtraction);
+        drill.SelectRange(9);
+        QCOMPARE(dealt(), 3);
         drill.ToggleRandom();
         drill.DealCard(); // a random deal leaves the order alone
         drill.ToggleRandom();
         drill.DealCard();
-        QCOMPARE(dealt(), 2);
+        QCOMPARE(dealt(), 4);
         drill.CheckAnswer(1);
         drill.Reset(); // both counts to zero, and the next card in order
-        QCOMPARE(dealt(), 3);
+        QCOMPARE(dealt(), 5);
         QCOMPARE(drill.Tally().RightCount + drill.Tally().WrongCount, 0);
-        for (int i = 4; i <= 55; ++i) // the last card, 54, then the front
+        for (int i = 6; i <= 55; ++i) // the last card, 54, then the front
             drill.DealCard();
         QCOMPARE(dealt(), 0);
     }

@@ -1,13 +1,15 @@
 #pragma once
 
-// Finds the main window's controls by their names and checks what must hold after any event.
+// Finds the main window's controls by their names, operates them as a user does, and puts what
+// the window shows beside what a drill says.
 
 #include "app/error_path.h"
-#include "drill/mod_cards.h"
+#include "drill/drill.h"
 #include "form/image_list.h"
 #include "main_window/frm_main.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,16 +39,6 @@ public:
     QPushButton *choice(int n) const { return button(QString("cmdChoice%1").arg(n)); }
     QString text(const QString &name) const { return label(name)->text(); }
 
-    // The card on show as "top bottom answer".
-    QString card() const {
-        return text("lblTopNum") + u' ' + text("lblBottomNum") + u' ' + text("lblAnswer");
-    }
-    static QString cardText(const Card &c) {
-        return QString("%1 %2 %3").arg(c.TopNum).arg(c.BottomNum).arg(c.Answer);
-    }
-
-    bool answered() const { return !choice(1)->isEnabled(); }
-
     // The key of the operator picture on show, "?" for none of the four.
     QString operatorKey() const {
         static ImageList images;
@@ -57,19 +49,43 @@ public:
         return "?";
     }
 
-    // All a user can see of the drill, to compare two windows.
-    QString state() const {
-        QStringList s{card(), operatorKey()};
-        for (const char *name :
-             {"lblConfirmation", "lblCorrectCount", "lblIncorrectCount", "lbllimit", "lblAnswer"})
-            s << text(name) + (label(name)->isHidden() ? "-" : "+");
+    // The drill as the window shows it: the card, the operator picture and the option selected,
+    // the answer buttons (+ open, - answered), the answer, the verdict, both counts, the range,
+    // and the marks of the Tools menu. A label hidden shows "-".
+    QString shows() const {
+        const auto shown = [this](const char *name, bool whole = false) {
+            const QString text = this->text(QLatin1String(name));
+            return label(name)->isHidden() ? "-" : whole ? text : text.section(u' ', -1);
+        };
+        QStringList s{text("lblTopNum") + u' ' + text("lblBottomNum") + u' ' + shown("lblAnswer"),
+                      operatorKey() +
+                          QString::number(get<QButtonGroup>("optOperation")->checkedId())};
         for (int n = 1; n <= 4; ++n)
             s << choice(n)->text() + (choice(n)->isEnabled() ? "+" : "-");
-        for (int i = 0; i < 4; ++i)
-            s << (option(i)->isChecked() ? "o" : ".");
+        s << shown("lblConfirmation", true) << shown("lblCorrectCount")
+          << shown("lblIncorrectCount") << shown("lbllimit");
         for (const char *name : {"mnuRandomize", "mnuRange09", "mnuRange012"})
             s << (action(name)->isChecked() ? "v" : ".");
-        s << (w.isVisible() ? "open" : "closed");
+        return s.join(u'|');
+    }
+    // What the window is to show for the drill, in the same terms.
+    static QString says(const Drill &drill) {
+        const Card &c = drill.Current();
+        const bool answered = drill.Answered();
+        QStringList s{QString("%1 %2 %3")
+                          .arg(c.TopNum)
+                          .arg(c.BottomNum)
+                          .arg(answered ? QString::number(c.Answer) : "-"),
+                      QLatin1Char("ASMD"[drill.SelectedOperation()]) +
+                          QString::number(drill.SelectedOperation())};
+        for (const std::int16_t caption : drill.Choices())
+            s << QString::number(caption) + (answered ? "-" : "+");
+        s << (!answered               ? QString("-")
+              : drill.AnsweredRight() ? QString("That's correct!")
+                                      : QString("Sorry. The correct answer is %1 .").arg(c.Answer))
+          << QString::number(drill.Tally().RightCount) << QString::number(drill.Tally().WrongCount)
+          << QString("0-%1").arg(drill.Limit()) << (drill.DealsAtRandom() ? "v" : ".")
+          << (drill.Limit() == 9 ? "v" : ".") << (drill.Limit() == 12 ? "v" : ".");
         return s.join(u'|');
     }
 
@@ -87,45 +103,8 @@ public:
         QTest::mouseClick(button, Qt::LeftButton, {}, at);
     }
     void clickChoice(int n) const { click(choice(n)); }
-    void nextCard() const { click(button("cmdNextCard")); }
     void selectOperation(int index) const { click(option(index)); }
     void trigger(const QString &name) const { action(name)->trigger(); }
-
-    // What holds after every event: returns an empty string, or what is wrong.
-    QString invariantViolation() const {
-        int operation = 0;
-        while (operation < 4 && !option(operation)->isChecked())
-            ++operation;
-        if (operation == 4)
-            return "no operation selected";
-        static constexpr void (modCards::*builders[])(std::int16_t) = {
-            &modCards::BuildAdditionDeck, &modCards::BuildSubtractionDeck,
-            &modCards::BuildMultiplicationDeck, &modCards::BuildDivisionDeck};
-        modCards expected;
-        (expected.*builders[operation])(action("mnuRange012")->isChecked() ? 12 : 9);
-        const std::vector<Card> &deck = w.Cards().Deck();
-        const QString shown = card(), answer = text("lblAnswer");
-        const bool open = !answered();
-        int withAnswer = 0, enabled = 0;
-        for (int n = 1; n <= 4; ++n)
-            withAnswer += choice(n)->text() == answer, enabled += choice(n)->isEnabled();
-        QStringList wrong;
-        if (expected.Deck() != deck || expected.LastCard() != w.Cards().LastCard())
-            wrong << "the deck is not the selected operation and range's";
-        if (operatorKey() != QLatin1String("ASMD" + operation, 1))
-            wrong << "the operator picture is not the selected operation's";
-        if (std::none_of(deck.begin(), deck.begin() + w.Cards().LastCard() + 1,
-                         [&](const Card &c) { return cardText(c) == shown; }))
-            wrong << QString("card %1 is not in the current deck").arg(shown);
-        if (withAnswer == 0)
-            wrong << QString("no answer button shows the answer of %1").arg(shown);
-        if (enabled != 4 * open || label("lblAnswer")->isHidden() != open ||
-            label("lblConfirmation")->isHidden() != open)
-            wrong << "buttons, answer and verdict disagree on the card being open";
-        if (action("mnuRange09")->isChecked() == action("mnuRange012")->isChecked())
-            wrong << "not one range item checked";
-        return wrong.join("; ");
-    }
 
     frmMain &w;
 };

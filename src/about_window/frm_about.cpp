@@ -44,8 +44,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, Qt::Alignm
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *owner, double twipsPerPixel, DesktopShell *shell)
-    : QDialog(owner), shell_(shell ? *shell : DesktopShell::Default()) {
+frmAbout::frmAbout(QWidget *owner, double twipsPerPixel, DesktopShell *shell,
+                   AppInfo::VersionNumbers version, ColourScheme colours)
+    : QDialog(owner), shell_(shell ? *shell : DesktopShell::Default()), version_(version),
+      colours_(colours) {
     createControls();
     placeControls(twipsPerPixel);
     cmdOK->setFocus();
@@ -77,7 +79,7 @@ void frmAbout::createControls() {
     // the classic colours of its roles itself.
 
     picIcon = label(this, "picIcon", {}, Qt::AlignLeft);
-    Fill(picIcon, SystemColourOf(SystemColour::WindowBackground));
+    Fill(picIcon, colours_.windowBackground);
 
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -91,11 +93,11 @@ void frmAbout::createControls() {
     lblURL->setToolTip(QString::fromUtf8(Maker::WebAddress));
     lblURL->setAccessibleName(QString::fromUtf8(Maker::WebAddressShort));
     lblURL->setAccessibleDescription(tr("Opens the maker's web site in your web browser"));
-    lblURL->ShowLook(SystemColourOf(SystemColour::ButtonText), false);
+    lblURL->ShowLook(colours_.buttonText, false);
 
     lblDescription =
         label(this, "lblDescription", QStringLiteral("App Description"), Qt::AlignLeft);
-    Fill(lblDescription, SystemColourOf(SystemColour::TitleBarText));
+    Fill(lblDescription, colours_.titleBarText);
     SetColour(lblDescription, QPalette::WindowText, Qt::black);
 
     lblTitle = label(this, "lblTitle", QStringLiteral("Application Title"), Qt::AlignHCenter);
@@ -138,10 +140,10 @@ void frmAbout::placeControls(double twipsPerPixel) {
     });
 }
 
-QString frmAbout::titleText() {
+QString frmAbout::titleText() const {
     return QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
-           QString::number(AppInfo::Numbers().major) + QStringLiteral(".") +
-           QString::number(AppInfo::Numbers().revision);
+           QString::number(version_.major) + QStringLiteral(".") +
+           QString::number(version_.revision);
 }
 
 void frmAbout::wireControls() {
@@ -177,9 +179,8 @@ void frmAbout::Form_Load() {
     // also be spelt out letter by letter.
     lblTitle->setAccessibleName(tr("%1 version %2")
                                     .arg(QString::fromLatin1(AppInfo::Title),
-                                         QString::number(AppInfo::Numbers().major) +
-                                             QStringLiteral(".") +
-                                             QString::number(AppInfo::Numbers().revision)));
+                                         QString::number(version_.major) + QStringLiteral(".") +
+                                             QString::number(version_.revision)));
     lblDescription->setText(QString::fromUtf8(Maker::Notice));
     // They read the labels, not the link: the link is told after them, in the dialog's
     // description for screen readers of Qt 6.4's time, in an announcement from Qt 6.8 (those
@@ -194,7 +195,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::Form_MouseMove() {
-    lblURL->ShowLook(SystemColourOf(SystemColour::ButtonText), false);
+    lblURL->ShowLook(colours_.buttonText, false);
 }
 
 void frmAbout::lblURL_MouseMove() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/app_info.h"
 #include "desktop/desktop_shell.h"
+#include "form/design_colours.h"
 #include "form/twips.h"
 
 #include <QDialog>
@@ -25,9 +27,11 @@ class frmAbout : public QDialog {
 
 public:
     // twipsPerPixel: the scale of the window that opens this one, which is laid out at least as
-    // large. shell: where the link's requests go; nullptr for the desktop's own.
+    // large. shell: where the link's requests go; nullptr for the desktop's own. version and
+    // colours: shown in the title and drawn with.
     explicit frmAbout(QWidget *owner = nullptr, double twipsPerPixel = TwipsPerPixel,
-                      DesktopShell *shell = nullptr);
+                      DesktopShell *shell = nullptr, AppInfo::VersionNumbers version = {},
+                      ColourScheme colours = {});
 
     // Asks the shell to open target and returns. When the shell answers that it has no program
     // for target, offers the user a choice of one; when opening failed, says so.
@@ -41,7 +45,7 @@ protected:
 private:
     void createControls();
     void placeControls(double twipsPerPixel);
-    static QString titleText();
+    QString titleText() const;
     void wireControls();
 
     void Form_Load();
@@ -63,4 +67,6 @@ private:
     QLabel *lblTitle = nullptr;
     QWidget *Line1 = nullptr;
     DesktopShell &shell_;
+    AppInfo::VersionNumbers version_;
+    ColourScheme colours_;
 };

@@ -3,40 +3,13 @@
 #include <QApplication>
 #include <QWidget>
 
-namespace {
-
-const ColourScheme Classic{Qt::white, Qt::black, Qt::white, QColor(212, 208, 200), Qt::black};
-const ColourScheme *current = &Classic;
-
-} // namespace
-
-QColor SystemColourOf(SystemColour role) {
-    switch (role) {
-    case SystemColour::WindowBackground:
-        return current->windowBackground;
-    case SystemColour::WindowText:
-        return current->windowText;
-    case SystemColour::TitleBarText:
-        return current->titleBarText;
-    case SystemColour::InactiveBorder:
-        return current->inactiveBorder;
-    case SystemColour::ButtonText:
-        break;
-    }
-    return current->buttonText;
-}
-
-void SetColourSchemeForTesting(const ColourScheme *scheme) {
-    current = scheme ? scheme : &Classic;
-}
-
-QPalette FixedSurfacePalette(const QColor &surface) {
-    QPalette palette(SystemColourOf(SystemColour::InactiveBorder), surface);
+QPalette FixedSurfacePalette(const QColor &surface, const ColourScheme &scheme) {
+    QPalette palette(scheme.inactiveBorder, surface);
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, SystemColourOf(SystemColour::ButtonText));
-        palette.setColor(group, QPalette::ButtonText, SystemColourOf(SystemColour::ButtonText));
-        palette.setColor(group, QPalette::Text, SystemColourOf(SystemColour::WindowText));
-        palette.setColor(group, QPalette::Base, SystemColourOf(SystemColour::WindowBackground));
+        palette.setColor(group, QPalette::WindowText, scheme.buttonText);
+        palette.setColor(group, QPalette::ButtonText, scheme.buttonText);
+        palette.setColor(group, QPalette::Text, scheme.windowText);
+        palette.setColor(group, QPalette::Base, scheme.windowBackground);
         palette.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
         palette.setColor(group, QPalette::HighlightedText, Qt::white);
     }

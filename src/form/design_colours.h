@@ -22,28 +22,20 @@ class QWidget;
 //   inactive border (11)      RGB (212, 208, 200) the main window and the labels and options on it
 //   button text (18)          black               texts of the options and of the labels on the
 //                                                 grey (their default text); the About link
-enum class SystemColour {
-    WindowBackground = 5,
-    WindowText = 8,
-    TitleBarText = 9,
-    InactiveBorder = 11,
-    ButtonText = 18,
-};
-
+//
+// A scheme is handed to each window, by default the classic one; tests hand in one whose roles
+// all differ, to see each control take the role it is designed with.
 struct ColourScheme {
-    QColor windowBackground, windowText, titleBarText, inactiveBorder, buttonText;
+    QColor windowBackground = Qt::white;
+    QColor windowText = Qt::black;
+    QColor titleBarText = Qt::white;
+    QColor inactiveBorder = QColor(212, 208, 200);
+    QColor buttonText = Qt::black;
 };
 
-// The colour the windows draw a system colour in.
-QColor SystemColourOf(SystemColour role);
-
-// Tests give the roles colours that all differ, to see each control take the role it is
-// designed with; nullptr restores the classic scheme.
-void SetColourSchemeForTesting(const ColourScheme *scheme);
-
-// For a fixed surface of the given colour and everything drawn on it: the classic scheme's
-// colours for text, lines and the controls' own faces.
-QPalette FixedSurfacePalette(const QColor &surface);
+// For a fixed surface of the given colour and everything drawn on it: the scheme's colours for
+// text, lines and the controls' own faces.
+QPalette FixedSurfacePalette(const QColor &surface, const ColourScheme &scheme);
 
 // Sets one colour role of a control's palette.
 void SetColour(QWidget *control, QPalette::ColorRole role, const QColor &colour);

@@ -155,8 +155,9 @@ QAction *separatorItem(QObject *parent, const char *name) {
 
 } // namespace
 
-frmMain::frmMain(RandomSource *random, Score score, QWidget *parent)
-    : QMainWindow(parent), drill_(random ? *random : clockRandom_, score) {
+frmMain::frmMain(RandomSource *random, Score score, AppInfo::VersionNumbers version,
+                 ColourScheme colours)
+    : drill_(random ? *random : clockRandom_, score), version_(version), colours_(colours) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(AppInfo::Title));
     // Minimise and close only: the window has a fixed size.
@@ -201,7 +202,7 @@ void frmMain::createControls() {
     setCentralWidget(client);
     // The grey matches the card picture's corners whatever the desktop's scheme; the menu bar,
     // outside it, stays the desktop's.
-    client->setPalette(FixedSurfacePalette(SystemColourOf(SystemColour::InactiveBorder)));
+    client->setPalette(FixedSurfacePalette(colours_.inactiveBorder, colours_));
     client->setAutoFillBackground(true);
 
     // In the order the controls are created by design.
@@ -230,7 +231,7 @@ void frmMain::createControls() {
     lblCorrectCount = plainLabel(client, "lblCorrectCount", tr("Correct: 0"), Qt::AlignLeft);
     lblIncorrectCount = plainLabel(client, "lblIncorrectCount", tr("Incorrect: 0"), Qt::AlignLeft);
     // The range is written in the window-text colour, the other labels in the default one.
-    SetColour(lbllimit, QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
+    SetColour(lbllimit, QPalette::WindowText, colours_.windowText);
 }
 
 void frmMain::placeControls() {
@@ -281,22 +282,22 @@ void frmMain::createCard() {
     pctOperand = new QLabel(Picture1);
     pctOperand->setObjectName(QStringLiteral("pctOperand"));
     pctOperand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Fill(pctOperand, SystemColourOf(SystemColour::WindowBackground));
+    Fill(pctOperand, colours_.windowBackground);
 
     Shape2 = new QFrame(Picture1);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape2->setLineWidth(1);
     Shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    SetColour(Shape2, QPalette::WindowText, SystemColourOf(SystemColour::WindowText));
+    SetColour(Shape2, QPalette::WindowText, colours_.windowText);
 
     Line1 = new QFrame(Picture1);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Fill(Line1, SystemColourOf(SystemColour::WindowText));
+    Fill(Line1, colours_.windowText);
 
     lblAnswer = cardLabel(Picture1, "lblAnswer", QStringLiteral("XXX"), QColor(255, 0, 0),
-                          SystemColourOf(SystemColour::WindowBackground));
+                          colours_.windowBackground);
     lblAnswer->setVisible(false);
     lblBottomNum =
         cardLabel(Picture1, "lblBottomNum", QStringLiteral("XX"), QColor(0, 255, 0), Qt::white);
@@ -384,8 +385,8 @@ void frmMain::wireEvents() {
 
 void frmMain::Form_Load() {
     setWindowTitle(QString::fromLatin1(AppInfo::Title) + QStringLiteral(", v") +
-                   QString::number(AppInfo::Numbers().major) + QStringLiteral(".") +
-                   QString::number(AppInfo::Numbers().minor));
+                   QString::number(version_.major) + QStringLiteral(".") +
+                   QString::number(version_.minor));
     showOperator();
     drill_.Start();
     showDeal();
@@ -503,6 +504,6 @@ void frmMain::mnuExit_Click() {
 
 void frmMain::mnuAbout_Click() {
     // Laid out at least as large as this window, so both keep one scale.
-    frmAbout about(this, layout_.TwipsEachPixel());
+    frmAbout about(this, layout_.TwipsEachPixel(), nullptr, version_, colours_);
     about.exec();
 }

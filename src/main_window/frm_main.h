@@ -6,8 +6,10 @@
 // verdict and score) is the model drill_: each handler forwards the learner's command to it and
 // then shows what it says.
 
+#include "app/app_info.h"
 #include "drill/drill.h"
 #include "drill/random_source.h"
+#include "form/design_colours.h"
 #include "form/image_list.h"
 #include "form/twips.h"
 
@@ -28,12 +30,11 @@ class frmMain : public QMainWindow {
 
 public:
     // random: the generator to deal from; the clock-seeded one when null. score: the counts
-    // to start from.
-    explicit frmMain(RandomSource *random = nullptr, Score score = {}, QWidget *parent = nullptr);
+    // to start from. version and colours: shown in the caption and drawn with, here and in About.
+    explicit frmMain(RandomSource *random = nullptr, Score score = {},
+                     AppInfo::VersionNumbers version = {}, ColourScheme colours = {});
     ~frmMain() override;
 
-    const modCards &Cards() const { return drill_.Cards(); }
-    const CardDealer &Dealer() const { return drill_.Dealer(); }
     // The scale the window is laid out at.
     const TwipLayout &Layout() const { return layout_; }
 
@@ -113,4 +114,6 @@ private:
     // run optOperation_Click already.
     int selectedJustNow_ = -1;
     TwipLayout layout_;
+    AppInfo::VersionNumbers version_;
+    ColourScheme colours_;
 };
