@@ -4,6 +4,7 @@
 #include "app/error_path.h"
 #include "app/maker.h"
 #include "form/announce.h"
+#include "form/controls.h"
 #include "form/design_colours.h"
 #include "form/form_kit.h"
 #include "form/link_label.h"
@@ -32,15 +33,6 @@ const QColor Line1Colour(0, 0, 192);
 constexpr int ClientWidth = 5730, ClientHeight = 3135; // twips
 
 const QColor LinkHighlight(0, 0, 128); // navy
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, Qt::Alignment alignment) {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setText(text);
-    return label;
-}
 
 } // namespace
 
@@ -78,29 +70,26 @@ void frmAbout::createControls() {
     // own, the window leaves OK in the desktop's scheme; what stands on the white surface sets
     // the classic colours of its roles itself.
 
-    picIcon = label(this, "picIcon", {}, Qt::AlignLeft);
+    picIcon = NamedLabel(this, "picIcon", {}, Qt::AlignLeft);
     Fill(picIcon, colours_.windowBackground);
 
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK = Named<QPushButton>(this, "cmdOK");
+    cmdOK->setText(tr("OK"));
     cmdOK->setDefault(true);
 
-    lblURL = new LinkLabel(this);
-    lblURL->setObjectName(QStringLiteral("lblURL"));
-    lblURL->setTextFormat(Qt::PlainText);
-    lblURL->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblURL->setText(QString::fromUtf8(Maker::WebAddressShort));
+    lblURL = NamedLabel<LinkLabel>(this, "lblURL", QString::fromUtf8(Maker::WebAddressShort),
+                                   Qt::AlignLeft);
     lblURL->setToolTip(QString::fromUtf8(Maker::WebAddress));
     lblURL->setAccessibleName(QString::fromUtf8(Maker::WebAddressShort));
     lblURL->setAccessibleDescription(tr("Opens the maker's web site in your web browser"));
     lblURL->ShowLook(colours_.buttonText, false);
 
     lblDescription =
-        label(this, "lblDescription", QStringLiteral("App Description"), Qt::AlignLeft);
+        NamedLabel(this, "lblDescription", QStringLiteral("App Description"), Qt::AlignLeft);
     Fill(lblDescription, colours_.titleBarText);
     SetColour(lblDescription, QPalette::WindowText, Qt::black);
 
-    lblTitle = label(this, "lblTitle", QStringLiteral("Application Title"), Qt::AlignHCenter);
+    lblTitle = NamedLabel(this, "lblTitle", QStringLiteral("Application Title"), Qt::AlignHCenter);
     QFont titleFont = lblTitle->font();
     titleFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                            QStringLiteral("DejaVu Sans")});
@@ -118,8 +107,7 @@ void frmAbout::createControls() {
         control->setAttribute(Qt::WA_NoMousePropagation);
 
     // A line is no control of its own: the pointer over it is over the window's surface.
-    Line1 = new QWidget(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1 = Named<QWidget>(this, "Line1");
     Fill(Line1, Line1Colour);
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -141,9 +129,11 @@ void frmAbout::placeControls(double twipsPerPixel) {
 }
 
 QString frmAbout::titleText() const {
-    return QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") +
-           QString::number(version_.major) + QStringLiteral(".") +
-           QString::number(version_.revision);
+    return QString::fromLatin1(AppInfo::Title) + QStringLiteral(" v") + versionText();
+}
+
+QString frmAbout::versionText() const {
+    return QString::number(version_.major) + u'.' + QString::number(version_.revision);
 }
 
 void frmAbout::wireControls() {
@@ -177,10 +167,8 @@ void frmAbout::Form_Load() {
     lblTitle->setText(titleText());
     // Screen readers read a dialog's labels of three words or more when it opens; "v1.0" would
     // also be spelt out letter by letter.
-    lblTitle->setAccessibleName(tr("%1 version %2")
-                                    .arg(QString::fromLatin1(AppInfo::Title),
-                                         QString::number(version_.major) + QStringLiteral(".") +
-                                             QString::number(version_.revision)));
+    lblTitle->setAccessibleName(
+        tr("%1 version %2").arg(QString::fromLatin1(AppInfo::Title), versionText()));
     lblDescription->setText(QString::fromUtf8(Maker::Notice));
     // They read the labels, not the link: the link is told after them, in the dialog's
     // description for screen readers of Qt 6.4's time, in an announcement from Qt 6.8 (those

@@ -46,6 +46,7 @@ private:
     void createControls();
     void placeControls(double twipsPerPixel);
     QString titleText() const;
+    QString versionText() const;
     void wireControls();
 
     void Form_Load();

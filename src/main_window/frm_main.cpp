@@ -5,6 +5,7 @@
 #include "app/error_path.h"
 #include "form/announce.h"
 #include "form/check_items.h"
+#include "form/controls.h"
 #include "form/design_colours.h"
 #include "form/form_kit.h"
 #include "form/resource_images.h"
@@ -12,8 +13,6 @@
 #include "form/window_placement.h"
 #include "main_window/card_font.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -92,67 +91,6 @@ QString rangeText(int limit) {
                        : QCoreApplication::translate("frmMain", "Range: 0-9");
 }
 
-// Screen readers read a label's text as its name. The hidden answer must not give the
-// answer away before the card is answered, so it has no name while hidden.
-class AnswerAccessible : public QAccessibleWidget {
-public:
-    explicit AnswerAccessible(QWidget *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override {
-        const auto *label = static_cast<const QLabel *>(widget());
-        if (label->isHidden())
-            return {};
-        return t == QAccessible::Name ? label->text() : QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface *answerAccessible(const QString &className, QObject *object) {
-    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("lblAnswer"))
-        return new AnswerAccessible(static_cast<QWidget *>(object));
-    return nullptr;
-}
-
-QLabel *cardLabel(QWidget *parent, const char *name, const QString &text, QColor textColour,
-                  QColor background) {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name)); // named before its text: see answerAccessible
-    label->setText(text); // in the card's font, set with the layout (placeControls)
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    SetColour(label, QPalette::WindowText, textColour);
-    Fill(label, background);
-    return label;
-}
-
-QLabel *plainLabel(QWidget *parent, const char *name, const QString &text,
-                   Qt::Alignment alignment) {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name)); // named before its text: see answerAccessible
-    label->setText(text);
-    label->setAlignment(alignment | Qt::AlignTop);
-    return label;
-}
-
-QPushButton *commandButton(QWidget *parent, const char *name, const QString &text) {
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(true); // Enter presses the focused button, as Space does
-    FollowDesktopScheme(button);  // the desktop draws its buttons in its own scheme
-    return button;
-}
-
-QAction *menuItem(QObject *parent, const char *name, const QString &caption, bool checkable) {
-    auto *action = new QAction(caption, parent);
-    action->setObjectName(QLatin1String(name));
-    action->setCheckable(checkable);
-    return action;
-}
-
-QAction *separatorItem(QObject *parent, const char *name) {
-    auto *action = new QAction(parent);
-    action->setObjectName(QLatin1String(name));
-    action->setSeparator(true);
-    return action;
-}
-
 } // namespace
 
 frmMain::frmMain(RandomSource *random, Score score, AppInfo::VersionNumbers version,
@@ -166,9 +104,6 @@ frmMain::frmMain(RandomSource *random, Score score, AppInfo::VersionNumbers vers
                    Qt::WindowCloseButtonHint);
     // No icon of its own: the window shows the application's, set once in main().
 
-    // Before any label exists: the toolkit settles a label's accessible interface as soon as
-    // the label first sets its text. A factory installed before is not installed again.
-    QAccessible::installFactory(answerAccessible);
     SayWhetherMenuItemsAreChecked();
 
     createControls();
@@ -205,12 +140,19 @@ void frmMain::createControls() {
     client->setPalette(FixedSurfacePalette(colours_.inactiveBorder, colours_));
     client->setAutoFillBackground(true);
 
+    const auto commandButton = [client](const char *name, const QString &text) {
+        auto *button = Named<QPushButton>(client, name);
+        button->setText(text);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
+        FollowDesktopScheme(button);  // the desktop draws its buttons in its own scheme
+        return button;
+    };
     // In the order the controls are created by design.
-    cmdNextCard = commandButton(client, "cmdNextCard", tr("Next Card"));
-    cmdChoice4 = commandButton(client, "cmdChoice4", QStringLiteral("x"));
-    cmdChoice3 = commandButton(client, "cmdChoice3", QStringLiteral("x"));
-    cmdChoice2 = commandButton(client, "cmdChoice2", QStringLiteral("x"));
-    cmdChoice1 = commandButton(client, "cmdChoice1", QStringLiteral("x"));
+    cmdNextCard = commandButton("cmdNextCard", tr("Next Card"));
+    cmdChoice4 = commandButton("cmdChoice4", QStringLiteral("x"));
+    cmdChoice3 = commandButton("cmdChoice3", QStringLiteral("x"));
+    cmdChoice2 = commandButton("cmdChoice2", QStringLiteral("x"));
+    cmdChoice1 = commandButton("cmdChoice1", QStringLiteral("x"));
     choices_ = {cmdChoice1, cmdChoice2, cmdChoice3, cmdChoice4};
 
     optOperation = new QButtonGroup(this);
@@ -224,12 +166,12 @@ void frmMain::createControls() {
 
     createCard();
 
-    lbllimit = plainLabel(client, "lbllimit", tr("Range 0-9"), Qt::AlignHCenter);
+    lbllimit = NamedLabel(client, "lbllimit", tr("Range 0-9"), Qt::AlignHCenter);
     lblConfirmation =
-        plainLabel(client, "lblConfirmation", QStringLiteral("Label1"), Qt::AlignHCenter);
+        NamedLabel(client, "lblConfirmation", QStringLiteral("Label1"), Qt::AlignHCenter);
     lblConfirmation->setVisible(false);
-    lblCorrectCount = plainLabel(client, "lblCorrectCount", tr("Correct: 0"), Qt::AlignLeft);
-    lblIncorrectCount = plainLabel(client, "lblIncorrectCount", tr("Incorrect: 0"), Qt::AlignLeft);
+    lblCorrectCount = NamedLabel(client, "lblCorrectCount", tr("Correct: 0"), Qt::AlignLeft);
+    lblIncorrectCount = NamedLabel(client, "lblIncorrectCount", tr("Incorrect: 0"), Qt::AlignLeft);
     // The range is written in the window-text colour, the other labels in the default one.
     SetColour(lbllimit, QPalette::WindowText, colours_.windowText);
 }
@@ -273,36 +215,37 @@ void frmMain::showOperator() {
 
 void frmMain::createCard() {
     auto *client = centralWidget();
-    Picture1 = new QLabel(client);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1 = Named<QLabel>(client, "Picture1");
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Fill(Picture1, QColor(255, 224, 192));
 
     // The operator picture sits unscaled at the top-left of its box, on the window background.
-    pctOperand = new QLabel(Picture1);
-    pctOperand->setObjectName(QStringLiteral("pctOperand"));
+    pctOperand = Named<QLabel>(Picture1, "pctOperand");
     pctOperand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Fill(pctOperand, colours_.windowBackground);
 
-    Shape2 = new QFrame(Picture1);
-    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2 = Named<QFrame>(Picture1, "Shape2");
     Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape2->setLineWidth(1);
     Shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
     SetColour(Shape2, QPalette::WindowText, colours_.windowText);
 
-    Line1 = new QFrame(Picture1);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1 = Named<QFrame>(Picture1, "Line1");
     Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Fill(Line1, colours_.windowText);
 
-    lblAnswer = cardLabel(Picture1, "lblAnswer", QStringLiteral("XXX"), QColor(255, 0, 0),
-                          colours_.windowBackground);
+    // The numbers in the card's font, set with the layout (placeControls).
+    const auto number = Qt::AlignRight;
+    lblAnswer = NamedLabel<QuietLabel>(Picture1, "lblAnswer", QStringLiteral("XXX"), number);
     lblAnswer->setVisible(false);
-    lblBottomNum =
-        cardLabel(Picture1, "lblBottomNum", QStringLiteral("XX"), QColor(0, 255, 0), Qt::white);
-    lblTopNum =
-        cardLabel(Picture1, "lblTopNum", QStringLiteral("XXX"), QColor(255, 255, 0), Qt::white);
+    lblBottomNum = NamedLabel(Picture1, "lblBottomNum", QStringLiteral("XX"), number);
+    lblTopNum = NamedLabel(Picture1, "lblTopNum", QStringLiteral("XXX"), number);
+    SetColour(lblAnswer, QPalette::WindowText, QColor(255, 0, 0));
+    SetColour(lblBottomNum, QPalette::WindowText, QColor(0, 255, 0));
+    SetColour(lblTopNum, QPalette::WindowText, QColor(255, 255, 0));
+    Fill(lblAnswer, colours_.windowBackground);
+    Fill(lblBottomNum, Qt::white);
+    Fill(lblTopNum, Qt::white);
 
     // The operator picture covers the bottom number's left edge; the answer box's outline
     // stays visible around the answer.
@@ -311,16 +254,18 @@ void frmMain::createCard() {
 }
 
 void frmMain::createActions() {
-    mnuReset = menuItem(this, "mnuReset", tr("Reset"), false);
-    Seperator1 = separatorItem(this, "Seperator1");
-    mnuExit = menuItem(this, "mnuExit", tr("Exit"), false);
-    mnuRandomize = menuItem(this, "mnuRandomize", tr("Randomize"), true);
+    mnuReset = NamedItem(this, "mnuReset", tr("Reset"));
+    Seperator1 = Named<QAction>(this, "Seperator1");
+    mnuExit = NamedItem(this, "mnuExit", tr("Exit"));
+    mnuRandomize = NamedItem(this, "mnuRandomize", tr("Randomize"), true);
+    seperator2 = Named<QAction>(this, "seperator2");
+    mnuRange09 = NamedItem(this, "mnuRange09", tr("Range 0-9"), true);
+    mnuRange012 = NamedItem(this, "mnuRange012", tr("Range 0-12"), true);
+    mnuAbout = NamedItem(this, "mnuAbout", tr("About..."));
+    Seperator1->setSeparator(true);
+    seperator2->setSeparator(true);
     mnuRandomize->setChecked(true);
-    seperator2 = separatorItem(this, "seperator2");
-    mnuRange09 = menuItem(this, "mnuRange09", tr("Range 0-9"), true);
     mnuRange09->setChecked(true);
-    mnuRange012 = menuItem(this, "mnuRange012", tr("Range 0-12"), true);
-    mnuAbout = menuItem(this, "mnuAbout", tr("About..."), false);
 }
 
 void frmMain::createMenus() {
@@ -361,20 +306,7 @@ void frmMain::wireEvents() {
     connect(cmdChoice2, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice2_Click));
     connect(cmdChoice3, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice3_Click));
     connect(cmdChoice4, &QPushButton::clicked, this, Guarded(this, &frmMain::cmdChoice4_Click));
-    // An option can be selected by a click, by the arrow keys or Space, by an assistive
-    // tool's Toggle or Press action, or from code; whichever way, the operation changes once.
-    // A click on the option already selected selects nothing new and still runs the handler.
-    connect(optOperation, &QButtonGroup::idPressed, this, [this] { selectedJustNow_ = -1; });
-    connect(optOperation, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
-        if (!checked)
-            return;
-        selectedJustNow_ = index;
-        ErrorPath::Guard([this, index] { optOperation_Click(index); });
-    });
-    connect(optOperation, &QButtonGroup::idClicked, this, [this](int index) {
-        if (selectedJustNow_ != index)
-            ErrorPath::Guard([this, index] { optOperation_Click(index); });
-    });
+    OnOptionClick(optOperation, Guarded(this, &frmMain::optOperation_Click));
     connect(mnuReset, &QAction::triggered, this, Guarded(this, &frmMain::mnuReset_Click));
     connect(mnuExit, &QAction::triggered, this, Guarded(this, &frmMain::mnuExit_Click));
     connect(mnuRandomize, &QAction::triggered, this, Guarded(this, &frmMain::mnuRandomize_Click));

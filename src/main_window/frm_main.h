@@ -110,9 +110,6 @@ private:
     ImageList imlImages;
     ClockRandom clockRandom_;
     Drill drill_;
-    // The option selected since the last press of any option: the click that selected it has
-    // run optOperation_Click already.
-    int selectedJustNow_ = -1;
     TwipLayout layout_;
     AppInfo::VersionNumbers version_;
     ColourScheme colours_;
