@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 
 namespace {
 
@@ -326,10 +325,6 @@ void frmMain::Form_Load() {
 
 // ---- Dealing ----
 
-void frmMain::cmdNextCard_Click() {
-    DealCard();
-}
-
 void frmMain::DealCard() {
     drill_.DealCard();
     showDeal();
@@ -351,19 +346,6 @@ void frmMain::showDeal() {
 }
 
 // ---- Judging and score ----
-
-void frmMain::cmdChoice1_Click() {
-    answerWith(1);
-}
-void frmMain::cmdChoice2_Click() {
-    answerWith(2);
-}
-void frmMain::cmdChoice3_Click() {
-    answerWith(3);
-}
-void frmMain::cmdChoice4_Click() {
-    answerWith(4);
-}
 
 void frmMain::answerWith(int n) {
     drill_.CheckAnswer(n);
@@ -417,21 +399,10 @@ void frmMain::selectRange(const QAction *item, std::int16_t limit) {
     showDeal();
 }
 
-void frmMain::mnuRange09_Click() {
-    selectRange(mnuRange09, 9);
-}
-void frmMain::mnuRange012_Click() {
-    selectRange(mnuRange012, 12);
-}
-
 void frmMain::mnuRandomize_Click() {
     // The toolkit has already moved the check mark of this checkable item.
     drill_.ToggleRandom();
     mnuRandomize->setChecked(drill_.DealsAtRandom());
-}
-
-void frmMain::mnuExit_Click() {
-    close();
 }
 
 void frmMain::mnuAbout_Click() {

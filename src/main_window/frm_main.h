@@ -50,17 +50,17 @@ private:
 
     void Form_Load();
 
-    void cmdNextCard_Click();
-    void cmdChoice1_Click();
-    void cmdChoice2_Click();
-    void cmdChoice3_Click();
-    void cmdChoice4_Click();
+    void cmdNextCard_Click() { DealCard(); }
+    void cmdChoice1_Click() { answerWith(1); }
+    void cmdChoice2_Click() { answerWith(2); }
+    void cmdChoice3_Click() { answerWith(3); }
+    void cmdChoice4_Click() { answerWith(4); }
     void optOperation_Click(int Index);
     void mnuReset_Click();
-    void mnuExit_Click();
+    void mnuExit_Click() { close(); }
     void mnuRandomize_Click();
-    void mnuRange09_Click();
-    void mnuRange012_Click();
+    void mnuRange09_Click() { selectRange(mnuRange09, 9); }
+    void mnuRange012_Click() { selectRange(mnuRange012, 12); }
     void mnuAbout_Click();
 
     void DealCard();
