@@ -183,13 +183,8 @@ private Q_SLOTS:
                 return;
             seen << (modal->objectName() + ' ' + modal->property("text").toString()).trimmed() +
                         " @" + modal->parentWidget()->objectName();
-            if (auto *program = modal->findChild<QLineEdit *>()) { // read without "&"
-                for (QObject *o :
-                     {static_cast<QObject *>(program), modal->findChild<QObject *>("lblProgram")})
-                    QCOMPARE(QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name),
-                             "Program:");
+            if (auto *program = modal->findChild<QLineEdit *>())
                 program->setText(met.size() > 1 ? "no-such-browser" : path("bin/standin-browser"));
-            }
             modal->accept();
         });
         user.start(20);
