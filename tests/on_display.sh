@@ -16,28 +16,76 @@ cleanup() {
     rm -rf "$runtime"
 }
 trap cleanup EXIT
+
+# Polls until a command succeeds, for as long as the server it waits on runs and at most 30 s;
+# otherwise says what it waited for, shows the server's log and fails.
+#   wait_until WHAT LOG PID COMMAND...
+wait_until() {
+    local what=$1 log=$2 pid=$3
+    shift 3
+    local deadline=$((SECONDS + 30))
+    until "$@" >/dev/null 2>&1; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            cat "$log" >&2
+            echo "on_display.sh: the server ended while waiting for $what (its log is above)" >&2
+            exit 1
+        fi
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            cat "$log" >&2
+            echo "on_display.sh: gave up after 30 s waiting for $what (its log is above); is" \
+                "the machine overloaded?" >&2
+            exit 1
+        fi
+        sleep 0.05
+    done
+}
+
+# Whether a window manager manages the screen as EWMH says it announces it: the root names a
+# check window that names itself, and the root lists what the manager supports. Openbox sets
+# these once it holds the screen (WM_S0) and redirects the mapping of windows to itself, so every
+# window mapped from then on is framed by it.
+window_manager_ready() {
+    local check self
+    check=$(xprop -root -notype 32x ' $0\n' _NET_SUPPORTING_WM_CHECK) || return 1
+    check=${check#* }
+    [[ $check == 0x* ]] || return 1
+    self=$(xprop -id "$check" -notype 32x ' $0\n' _NET_SUPPORTING_WM_CHECK) || return 1
+    [ "${self#* }" = "$check" ] || return 1
+    xprop -root -notype _NET_SUPPORTED | grep -q _NET_FRAME_EXTENTS
+}
+
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
 case "$kind" in
 x11)
+    # -noreset: by default the server resets when its last client leaves, and a client that
+    # connects meanwhile is refused; the probe below would leave openbox to connect just then.
+    xvfb=(-screen 0 1280x800x24 -nolisten tcp -noreset)
     if [ -n "${ZF_TEST_DISPLAY:-}" ]; then
-        Xvfb "$ZF_TEST_DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
+        Xvfb "$ZF_TEST_DISPLAY" "${xvfb[@]}" >"$runtime/xvfb.log" 2>&1 &
         pids+=($!)
         display=$ZF_TEST_DISPLAY
     else
+        # Xvfb writes its display's number here once it takes connections.
         exec 3>"$runtime/display"
-        Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
+        Xvfb -displayfd 3 "${xvfb[@]}" >"$runtime/xvfb.log" 2>&1 &
         pids+=($!)
-        for _ in $(seq 100); do [ -s "$runtime/display" ] && break; sleep 0.1; done
+        exec 3>&-
+        wait_until "Xvfb to name its display" "$runtime/xvfb.log" "${pids[-1]}" \
+            test -s "$runtime/display"
         display=:$(head -n1 "$runtime/display")
     fi
     export DISPLAY=$display
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    wait_until "Xvfb to take connections on $DISPLAY" "$runtime/xvfb.log" "${pids[-1]}" \
+        xdpyinfo
     openbox >"$runtime/openbox.log" 2>&1 &
     pids+=($!)
-    sleep 1
+    # A window mapped before the window manager manages the screen stays unframed, or is framed
+    # late and where it was; one mapped while openbox starts may never be shown.
+    wait_until "openbox to manage the screen" "$runtime/openbox.log" "${pids[-1]}" \
+        window_manager_ready
     export QT_QPA_PLATFORM=xcb
     ;;
 wayland)
@@ -45,8 +93,8 @@ wayland)
     weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
         >"$runtime/weston.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 100); do [ -S "$runtime/$socket" ] && break; sleep 0.1; done
-    [ -S "$runtime/$socket" ] || { cat "$runtime/weston.log" >&2; exit 1; }
+    wait_until "Weston to open its socket" "$runtime/weston.log" "${pids[-1]}" \
+        test -S "$runtime/$socket"
     export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
     unset DISPLAY
     # Under the sanitizers: walk whole stacks, through the graphics driver's frames that have no
