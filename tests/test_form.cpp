@@ -1,3 +1,5 @@
+// The pictures the windows are drawn with, and the error path every handler runs in.
+
 #include "app/error_path.h"
 #include "form/image_list.h"
 
@@ -11,7 +13,7 @@ constexpr QRgb Clear = 0; // every fully transparent pixel counts as this
 constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0), Blue = qRgb(0, 0, 255),
                Red = qRgb(255, 0, 0), Yellow = qRgb(255, 255, 0), Face = qRgb(212, 208, 200);
 
-class TestPlatform : public QObject {
+class TestForm : public QObject {
     Q_OBJECT
     // A handler that throws the program's own error, or with nothing to say something else.
     void fail(const QString &says) {
@@ -118,12 +120,12 @@ private Q_SLOTS:
                 shown = box->text(), box->accept();
         });
         closer.start(10);
-        QTimer::singleShot(0, this, [&] { ErrorPath::Guarded(this, &TestPlatform::fail)(says); });
+        QTimer::singleShot(0, this, [&] { ErrorPath::Guarded(this, &TestForm::fail)(says); });
         QTimer::singleShot(10000, this, [] { QCoreApplication::exit(99); }); // never hang
         QCOMPARE(QApplication::exec(), 1); // a failure, whatever the code calls it
         QVERIFY(ErrorPath::HasFailed() && !shown.isEmpty() && shown.contains(says));
     }
 };
 
-QTEST_MAIN(TestPlatform)
-#include "test_platform.moc"
+QTEST_MAIN(TestForm)
+#include "test_form.moc"
