@@ -21,7 +21,9 @@ bool fits(const QFont &font, double factor) {
 QFont CardFont(const QStringList &families, double factor) {
     QFont font;
     font.setFamilies(families);
-    font.setStyleHint(QFont::SansSerif);
+    // Figures only: every family here has them, so no other font is looked up to stand in for
+    // missing characters.
+    font.setStyleHint(QFont::SansSerif, QFont::NoFontMerging);
     font.setBold(true);
     int pixels = int(48 * factor);
     font.setPixelSize(pixels);
