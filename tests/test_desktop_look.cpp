@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -285,6 +287,37 @@ private Q_SLOTS:
         const QCursor hand = about.findChild<QWidget *>(QStringLiteral("lblURL"))->cursor();
         QCOMPARE(hand.pixmap().size(), QSize(32, 32) * factor);
         QCOMPARE(hand.pixmap().toImage().pixelColor(hand.hotSpot() * factor), QColor(Qt::black));
+    }
+
+    // On X: the first frame on the screen is the finished window. The window's size and what
+    // the screen shows of it at its first drawing are what they are a second later.
+    void firstFrameIsTheFinishedWindow() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display: ctest runs it as test_desktop_look_x11");
+        QCursor::setPos(0, 0); // no control under the pointer, nothing lit by it
+        frmMain w(&random_);
+        w.setAttribute(Qt::WA_ShowWithoutActivating); // no focus frame drawn a moment later
+        const auto shot = [&w] {
+            return std::pair(w.size(), w.screen()->grabWindow(w.winId()).toImage());
+        };
+        std::pair<QSize, QImage> first;
+        struct FirstPaint : QObject {
+            std::function<void()> seen;
+            bool eventFilter(QObject *, QEvent *event) override {
+                if (event->type() == QEvent::Paint && seen) // once drawn and handed to the screen
+                    QMetaObject::invokeMethod(this, std::exchange(seen, {}), Qt::QueuedConnection);
+                return false;
+            }
+        } firstPaint;
+        firstPaint.seen = [&] { first = shot(); };
+        w.installEventFilter(&firstPaint);
+        w.centralWidget()->installEventFilter(&firstPaint);
+        w.show();
+        QTRY_VERIFY(!first.second.isNull());
+        QTest::qWait(1000);
+        const auto later = shot();
+        QCOMPARE(first.first, later.first);
+        QCOMPARE(first.second, later.second);
     }
 
     // Framed by openbox under X, drawn by the toolkit under Wayland (see tests/on_display.sh).
