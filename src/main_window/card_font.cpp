@@ -1,5 +1,6 @@
 #include "main_window/card_font.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 
 QStringList CardFontFamilies() {
@@ -19,8 +20,15 @@ bool fits(const QFont &font, double factor) {
 } // namespace
 
 QFont CardFont(const QStringList &families, double factor) {
+    // Only the families installed, in their order: for each one missing, the toolkit would ask
+    // fontconfig for a stand-in before trying the next.
+    const QStringList installed = QFontDatabase::families();
+    QStringList present;
+    for (const QString &family : families)
+        if (installed.contains(family))
+            present << family;
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(present.isEmpty() ? families : present);
     // Figures only: every family here has them, so no other font is looked up to stand in for
     // missing characters.
     font.setStyleHint(QFont::SansSerif, QFont::NoFontMerging);
