@@ -65,6 +65,31 @@ QStringList cutTexts(const QList<QWidget *> &windows) {
     return cut;
 }
 
+// Where the design puts each control, in twips: the card's own on the card; About's last.
+const std::pair<const char *, QRect> Designed[] = {{"cmdNextCard", {4080, 3840, 1215, 495}},
+                                                   {"cmdChoice4", {3960, 5280, 855, 495}},
+                                                   {"cmdChoice3", {2760, 5280, 855, 495}},
+                                                   {"cmdChoice2", {1560, 5280, 855, 495}},
+                                                   {"cmdChoice1", {360, 5280, 855, 495}},
+                                                   {"optOperation(3)", {4200, 2880, 1815, 495}},
+                                                   {"optOperation(2)", {4200, 2355, 1815, 495}},
+                                                   {"optOperation(1)", {4200, 1845, 1815, 495}},
+                                                   {"optOperation(0)", {4200, 1320, 1815, 495}},
+                                                   {"Picture1", {360, 360, 3210, 4155}},
+                                                   {"pctOperand", {720, 1680, 700, 700}},
+                                                   {"Shape2", {480, 2880, 2175, 855}},
+                                                   {"lblAnswer", {480, 2880, 2175, 855}},
+                                                   {"lblBottomNum", {1200, 1560, 1455, 855}},
+                                                   {"lblTopNum", {720, 600, 1935, 855}},
+                                                   {"lbllimit", {3600, 6000, 1215, 255}},
+                                                   {"lblCorrectCount", {480, 6000, 1215, 255}},
+                                                   {"lblIncorrectCount", {2040, 6000, 1215, 255}},
+                                                   {"picIcon", {0, 90, 3870, 675}},
+                                                   {"cmdOK", {4605, 2595, 900, 375}},
+                                                   {"lblURL", {240, 900, 1695, 255}},
+                                                   {"lblDescription", {120, 2760, 4215, 315}},
+                                                   {"lblTitle", {30, 1680, 5625, 420}}};
+
 double luminance(QColor c) {
     const auto lin = [](double v) { return v < .04 ? v / 12.92 : pow((v + .055) / 1.055, 2.4); };
     return .2126 * lin(c.redF()) + .7152 * lin(c.greenF()) + .0722 * lin(c.blueF()) + .05;
@@ -165,6 +190,19 @@ private Q_SLOTS:
         if (language == QLatin1String("C")) // the design's scale holds for the toolkit's font
             QCOMPARE(twips == 15.0, points == 0);
         QCOMPARE(w.centralWidget()->size(), QSize(qRound(5925 / twips), qRound(6345 / twips)));
+        // Every control where the design puts it, at its window's scale; the verdict, widened
+        // for its text, about its designed centre and inside the window.
+        for (const auto &[name, box] : Designed) {
+            const QWidget *control = w.centralWidget()->findChild<QWidget *>(name);
+            const double t = control ? twips : about.Layout().TwipsEachPixel();
+            QCOMPARE((control ? control : about.findChild<QWidget *>(name))->geometry(),
+                     QRect(qRound(box.x() / t), qRound(box.y() / t), qRound(box.width() / t),
+                           qRound(box.height() / t)));
+        }
+        const QRect verdict = p.get("lblConfirmation")->geometry();
+        QVERIFY(verdict.x() + verdict.width() / 2 == qRound((720 + 2415 / 2) / twips) &&
+                verdict.top() == qRound(4680 / twips) && verdict.width() >= qRound(2415 / twips));
+        QVERIFY(w.centralWidget()->rect().contains(verdict));
     }
 
     void everyCatalogueHoldsTheProgramsTexts() {

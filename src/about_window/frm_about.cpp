@@ -119,8 +119,8 @@ void frmAbout::placeControls(double twipsPerPixel) {
     kit.Fit(lblURL, lblURL->text());
     kit.Fit(lblDescription, QString::fromUtf8(Maker::Notice));
     kit.Fit(lblTitle, titleText());
-    const TwipLayout layout = kit.Place(twipsPerPixel);
-    picIcon->setPixmap(ScaledArt(QStringLiteral(":/about_logo.png"), layout.Factor(),
+    layout_ = kit.Place(twipsPerPixel);
+    picIcon->setPixmap(ScaledArt(QStringLiteral(":/about_logo.png"), layout_.Factor(),
                                  qGuiApp->devicePixelRatio()));
     CentreFrameWhenShown(this, [this] {
         const QWidget *owner = parentWidget();

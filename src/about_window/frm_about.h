@@ -37,6 +37,9 @@ public:
     // for target, offers the user a choice of one; when opening failed, says so.
     void RunShellExecute(const QString &target);
 
+    // The scale the window is laid out at.
+    const TwipLayout &Layout() const { return layout_; }
+
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -68,6 +71,7 @@ private:
     QLabel *lblTitle = nullptr;
     QWidget *Line1 = nullptr;
     DesktopShell &shell_;
+    TwipLayout layout_;
     AppInfo::VersionNumbers version_;
     ColourScheme colours_;
 };
