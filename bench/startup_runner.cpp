@@ -69,8 +69,8 @@ public:
         if (!damage || !damage->present)
             return false;
         damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
-        free(xcb_damage_query_version_reply(
-            connection_, xcb_damage_query_version(connection_, 1, 1), nullptr));
+        free(xcb_damage_query_version_reply(connection_,
+                                            xcb_damage_query_version(connection_, 1, 1), nullptr));
         root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
@@ -184,16 +184,16 @@ int main(int argc, char *argv[]) {
             ms[which].push_back(sample->ms);
             rss[which].push_back(sample->rssKib);
             std::fprintf(stderr, "run %2d %-7s %8.2f ms %8ld KiB %dx%d\n", run + 1,
-                         which == 0 ? "program" : "bare", sample->ms, sample->rssKib,
-                         sample->width, sample->height);
+                         which == 0 ? "program" : "bare", sample->ms, sample->rssKib, sample->width,
+                         sample->height);
         }
     }
 
     const double programMs = median(ms[0]), bareMs = median(ms[1]);
     const long programRss = median(rss[0]), bareRss = median(rss[1]);
     const auto mib = [](long kib) { return static_cast<double>(kib) / 1024.0; };
-    std::printf("start-up to first frame (%s), %d runs each, alternating; medians:\n",
-                size.c_str(), runs);
+    std::printf("start-up to first frame (%s), %d runs each, alternating; medians:\n", size.c_str(),
+                runs);
     std::printf("  %-16s %10s %16s\n", "", "time (ms)", "peak RSS (MiB)");
     std::printf("  %-16s %10.1f %16.1f\n", "program", programMs, mib(programRss));
     std::printf("  %-16s %10.1f %16.1f\n", "bare Qt window", bareMs, mib(bareRss));

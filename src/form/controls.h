@@ -17,8 +17,7 @@ template <class Control, class Parent> Control *Named(Parent *parent, const char
 
 // A label of plain text at the top of its box.
 template <class Label = QLabel>
-Label *NamedLabel(QWidget *parent, const char *name, const QString &text,
-                  Qt::Alignment alignment) {
+Label *NamedLabel(QWidget *parent, const char *name, const QString &text, Qt::Alignment alignment) {
     auto *label = Named<Label>(parent, name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment | Qt::AlignTop);
