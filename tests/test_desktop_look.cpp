@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
@@ -218,6 +219,14 @@ private Q_SLOTS:
         }
     }
 
+    // A region without a catalogue of its own reads its language's.
+    void regionsReadTheirLanguagesCatalogue() {
+        for (const char *region : {"de_AT", "pt_PT"}) {
+            QVERIFY2(Translation::Install(QLocale(region)), region);
+            QVERIFY(QCoreApplication::translate("frmMain", "Next Card") != "Next Card");
+        }
+    }
+
     // What the design's English does that a translation must not: four words for the two
     // counters, a space before the verdict's full stop; and numbers in the card's own digits.
     void cataloguesWriteTheirLanguage_data() {
@@ -231,6 +240,10 @@ private Q_SLOTS:
         const auto says = [](const char *text) {
             return QCoreApplication::translate("frmMain", text);
         };
+        // The toolkit's own texts (its dialogs' buttons) too, where it has a catalogue.
+        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_" +
+                          language + ".qm"))
+            QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel");
         QCOMPARE(says("Right: %1").arg(0), says("Correct: 0"));
         QCOMPARE(says("Wrong: %1").arg(0), says("Incorrect: 0"));
         QFile ts(Root + "/translations/zembrofact_" + language + ".ts");
