@@ -6,14 +6,17 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 // Notes every target it is asked to open.
 struct RecordingShell : DesktopShell {
@@ -183,8 +186,18 @@ private Q_SLOTS:
                 return;
             seen << (modal->objectName() + ' ' + modal->property("text").toString()).trimmed() +
                         " @" + modal->parentWidget()->objectName();
-            if (auto *program = modal->findChild<QLineEdit *>())
+            if (auto *program = modal->findChild<QLineEdit *>()) {
+                // Open with: blank is no program; its rows stand one below the other; fixed size.
+                QWidget *ok = modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+                program->setText(" ");
+                QVERIFY(!ok->isEnabled());
+                int y = -1;
+                for (const char *row : {"lblPrompt", "lblTarget", "txtProgram", "buttons"})
+                    QVERIFY(std::exchange(y, modal->findChild<QWidget *>(row)->y()) < y);
+                QCOMPARE(modal->minimumSize(), modal->maximumSize());
                 program->setText(met.size() > 1 ? "no-such-browser" : path("bin/standin-browser"));
+                QVERIFY(ok->isEnabled());
+            }
             modal->accept();
         });
         user.start(20);
