@@ -1,6 +1,7 @@
 // The pictures the windows are drawn with, and the error path every handler runs in.
 
 #include "app/error_path.h"
+#include "form/design_colours.h"
 #include "form/image_list.h"
 
 #include <QApplication>
@@ -21,6 +22,27 @@ class TestForm : public QObject {
     }
 
 private Q_SLOTS:
+    // A fixed surface and what stands on it, active or not: the scheme's colours by role, the
+    // classic navy selection, grey disabled text on the surface itself.
+    void fixedSurfaceColours() {
+        const ColourScheme scheme{QColor(1, 1, 1), QColor(2, 2, 2), QColor(3, 3, 3),
+                                  QColor(4, 4, 4), QColor(5, 5, 5)};
+        const QColor surface(6, 6, 6), grey(128, 128, 128);
+        const QPalette p = FixedSurfacePalette(surface, scheme);
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            QCOMPARE(
+                (QList<QColor>{p.color(group, QPalette::Window), p.color(group, QPalette::Button),
+                               p.color(group, QPalette::WindowText),
+                               p.color(group, QPalette::ButtonText), p.color(group, QPalette::Text),
+                               p.color(group, QPalette::Base), p.color(group, QPalette::Highlight),
+                               p.color(group, QPalette::HighlightedText)}),
+                (QList<QColor>{surface, QColor(4, 4, 4), QColor(5, 5, 5), QColor(5, 5, 5),
+                               QColor(2, 2, 2), QColor(1, 1, 1), QColor(0, 0, 128), Qt::white}));
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            QCOMPARE(p.color(QPalette::Disabled, role), grey);
+        QCOMPARE(p.color(QPalette::Disabled, QPalette::Base), surface);
+    }
+
     void unknownPictureKeysRaise() {
         ImageList images;
         for (const char *unknown : {"", "a", "X", "AS"})
