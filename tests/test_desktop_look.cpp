@@ -200,6 +200,11 @@ private Q_SLOTS:
                      QRect(qRound(box.x() / t), qRound(box.y() / t), qRound(box.width() / t),
                            qRound(box.height() / t)));
         }
+        // The card's numbers and pictures grow with the window, in proportion.
+        const double f = w.Layout().Factor();
+        QCOMPARE(p.label("lblTopNum")->font().pixelSize(), int(48 * f));
+        QCOMPARE(p.label("Picture1")->pixmap().deviceIndependentSize().toSize(),
+                 QSize(qRound(214 * f), qRound(277 * f)));
         const QRect verdict = p.get("lblConfirmation")->geometry();
         QVERIFY(verdict.x() + verdict.width() / 2 == qRound((720 + 2415 / 2) / twips) &&
                 verdict.top() == qRound(4680 / twips) && verdict.width() >= qRound(2415 / twips));
@@ -322,6 +327,7 @@ private Q_SLOTS:
         for (const QWidget *c : {about.findChild<QWidget *>("lblURL"), p.get("optOperation(0)")})
             QCOMPARE(c->palette().color(QPalette::WindowText), scheme.buttonText);
         QCOMPARE(surfaceOf(about.findChild<QWidget *>("lblDescription")), scheme.titleBarText);
+        QCOMPARE(p.get("lbllimit")->palette().color(QPalette::WindowText), scheme.windowText);
         const QRect rule = about.findChild<QWidget *>(QStringLiteral("Line1"))->geometry();
         QCOMPARE(about.grab().toImage().pixelColor(rule.center()), QColor(0, 0, 192));
     }
