@@ -290,7 +290,7 @@ private Q_SLOTS:
         // the box's outline; no red while the answer hides.
         const QColor lines = scheme.windowText;
         const std::tuple<QRect, QColor, int> areas[] = {
-            {{0, 0, 24, 24}, scheme.inactiveBorder, 576},
+            {{0, 0, 24, 24}, distinctRoles ? scheme.inactiveBorder : QColor(212, 208, 200), 576},
             {{72, 136, 47, 47}, Qt::blue, 100},
             {{118, 182, 1, 1}, scheme.windowBackground, 1},
             {{72, 64, 129, 57}, Qt::yellow, 100},
@@ -344,6 +344,7 @@ private Q_SLOTS:
         const QCursor hand = about.findChild<QWidget *>(QStringLiteral("lblURL"))->cursor();
         QCOMPARE(hand.pixmap().size(), QSize(32, 32) * factor);
         QCOMPARE(hand.pixmap().toImage().pixelColor(hand.hotSpot() * factor), QColor(Qt::black));
+        QCOMPARE(hand.hotSpot(), QPoint(12, 9)); // the fingertip, in the window's pixels here
     }
 
     // On X: the first frame on the screen is the finished window. The window's size and what
