@@ -294,6 +294,8 @@ private Q_SLOTS:
             {{72, 136, 47, 47}, Qt::blue, 100},
             {{118, 182, 1, 1}, scheme.windowBackground, 1},
             {{72, 64, 129, 57}, Qt::yellow, 100},
+            {{72, 64, 60, 57}, Qt::white, 3420}, // the numbers stand right, on white
+            {{120, 128, 30, 57}, Qt::white, 1710},
             {{104, 128, 97, 57}, Qt::green, 100},
             {{64, 199, 130, 5}, lines, 500},
             {{60, 216, 130, 1}, lines, 130},
