@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a real window system of its own and reports its exit status:
 #   on_display.sh x11 COMMAND...      Xvfb with the openbox window manager
+#   on_display.sh x11-bare COMMAND... Xvfb alone: no window manager frames or places windows
 #   on_display.sh wayland COMMAND...  a headless Weston compositor, the program on Qt's wayland
 # ZF_TEST_DISPLAY (say :91) and ZF_TEST_WAYLAND_SOCKET pick fixed names; by default Xvfb takes
 # the first free display and Weston a socket named after this process.
@@ -59,7 +60,7 @@ export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
 case "$kind" in
-x11)
+x11 | x11-bare)
     # -noreset: by default the server resets when its last client leaves, and a client that
     # connects meanwhile is refused; the probe below would leave openbox to connect just then.
     xvfb=(-screen 0 1280x800x24 -nolisten tcp -noreset)
@@ -80,13 +81,15 @@ x11)
     export DISPLAY=$display
     wait_until "Xvfb to take connections on $DISPLAY" "$runtime/xvfb.log" "${pids[-1]}" \
         xdpyinfo
-    openbox >"$runtime/openbox.log" 2>&1 &
-    pids+=($!)
-    # A window mapped before the window manager manages the screen stays unframed, or is framed
-    # late and where it was; one mapped while openbox starts may never be shown.
-    wait_until "openbox to manage the screen" "$runtime/openbox.log" "${pids[-1]}" \
-        window_manager_ready
-    export QT_QPA_PLATFORM=xcb
+    export QT_QPA_PLATFORM=xcb ZF_XSERVER_PID=${pids[0]}
+    if [ "$kind" = x11 ]; then
+        openbox >"$runtime/openbox.log" 2>&1 &
+        pids+=($!)
+        # A window mapped before the window manager manages the screen stays unframed, or is
+        # framed late and where it was; one mapped while openbox starts may never be shown.
+        wait_until "openbox to manage the screen" "$runtime/openbox.log" "${pids[-1]}" \
+            window_manager_ready
+    fi
     ;;
 wayland)
     socket=${ZF_TEST_WAYLAND_SOCKET:-zf-wl-$$}
@@ -102,7 +105,7 @@ wayland)
     [ -z "${ASAN_OPTIONS:-}" ] || export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
     ;;
 *)
-    echo "usage: on_display.sh x11|wayland COMMAND..." >&2
+    echo "usage: on_display.sh x11|x11-bare|wayland COMMAND..." >&2
     exit 2
     ;;
 esac
