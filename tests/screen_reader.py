@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """What a screen reader is told, read from the desktop's accessibility bus (AT-SPI) while the
 program is operated by keyboard alone: each card dealt is announced (before Qt 6.8: shown as a
-notification) as a sum, each answer as the verdict and the score, once each; the hidden answer has no name until the
-learner has answered; the About window's link is reached by Tab as a link; a checkable menu item
-says that it is not checked. Run on an X display with a session bus of its own:
+notification) as a sum, each answer as the verdict and the score, once each; the hidden answer
+has no name until the learner has answered; the About window's link is reached by Tab as a link;
+a checkable menu item says that it is not checked; the program speaks the desktop's language.
+Run on an X display with a session bus of its own:
 
     tests/on_display.sh x11 dbus-run-session -- tests/screen_reader.py PROGRAM
 """
@@ -149,8 +150,19 @@ def main():
         key("Tab")
         wait_for(lambda s: [n for k, _, n in s if k == "focus"][-1] == "OK", "Tab back to OK")
         key("Escape")
+
+        # 5. The program speaks the desktop's language: German here.
+        program.terminate()
+        program.wait(10)
+        with lock:
+            said.clear()
+        program = subprocess.Popen([PROGRAM], env=dict(env, LANG="de_DE.UTF-8"))
+        wait_for(lambda s: ("focus", "radio button", "Addition") in s, "the focus on Addition")
+        key("Down")
+        wait_for(lambda s: ("focus", "radio button", "Subtraktion") in s,
+                 "Subtraction named in German")
         print("PASS: the card, the verdict and the score, the link and the menu items reach the "
-              "screen reader")
+              "screen reader, in the desktop's language")
     finally:
         program.terminate()
         program.wait(10)

@@ -72,6 +72,8 @@ private Q_SLOTS:
                               link->text(), link->toolTip()}),
                  (QStringList{"About...", "Zembrofact v1.0", Maker::Notice, Maker::WebAddressShort,
                               Address}));
+        const QFont title = about.findChild<QLabel *>("lblTitle")->font();
+        QVERIFY(title.pointSize() == 12 && title.bold());
         const auto look = [link] {
             return std::pair(link->palette().color(QPalette::WindowText), link->font().underline());
         };
@@ -198,13 +200,18 @@ private Q_SLOTS:
             seen << (modal->objectName() + ' ' + modal->property("text").toString()).trimmed() +
                         " @" + modal->parentWidget()->objectName();
             if (auto *program = modal->findChild<QLineEdit *>()) {
-                // Open with: blank is no program; its rows stand one below the other; fixed size.
+                // Open with: blank is no program, as it opens too; its rows stand one below the
+                // other, Browse beside the field; fixed size.
                 QWidget *ok = modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+                QVERIFY(!ok->isEnabled());
                 program->setText(" ");
                 QVERIFY(!ok->isEnabled());
                 int y = -1;
                 for (const char *row : {"lblPrompt", "lblTarget", "txtProgram", "buttons"})
                     QVERIFY(std::exchange(y, modal->findChild<QWidget *>(row)->y()) < y);
+                const QWidget *browse = modal->findChild<QWidget *>("cmdBrowse");
+                QVERIFY(browse->x() > program->geometry().right() &&
+                        browse->geometry().contains(browse->x(), program->geometry().center().y()));
                 QCOMPARE(modal->minimumSize(), modal->maximumSize());
                 program->setText(met.size() > 1 ? "no-such-browser" : path("bin/standin-browser"));
                 QVERIFY(ok->isEnabled());

@@ -154,11 +154,15 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QLocale::setDefault(QLocale(language));
         Translation::Install(QLocale(language));
-        // An operation's name as long as a language has one: it must not run past the window.
+        // An operation's name as long as a language has one must not run past the window; a long
+        // Next Card widens the window.
         struct LongOption : QTranslator {
             bool isEmpty() const override { return false; }
             QString translate(const char *, const char *text, const char *, int) const override {
-                return QByteArrayView(text) == "multiplication" ? "Vermenigvuldigen" : QString();
+                const QByteArrayView source(text);
+                return source == "multiplication" ? "Vermenigvuldigen"
+                       : source == "Next Card"    ? "Volgende kaart graag"
+                                                  : QString();
             }
         } longOption;
         if (language == QLatin1String("long option"))
@@ -200,6 +204,21 @@ private Q_SLOTS:
                      QRect(qRound(box.x() / t), qRound(box.y() / t), qRound(box.width() / t),
                            qRound(box.height() / t)));
         }
+        // The rules from end to end of their lines, centred on them; they and the answer box's
+        // outline thicken as the window grows, from their designed pixels.
+        const auto thick = [](double twipsEach, int pixels) {
+            return qMax(1, qRound(pixels * 15 / twipsEach));
+        };
+        for (const auto &[rule, t, x1, x2, y, pixels] :
+             {std::tuple(w.centralWidget()->findChild<QWidget *>("Line1"), twips, 480, 2670, 2655,
+                         5),
+              std::tuple(about.findChild<QWidget *>("Line1"), about.Layout().TwipsEachPixel(), 60,
+                         5609, 840, 2)}) {
+            const int width = thick(t, pixels);
+            QCOMPARE(rule->geometry(), QRect(qRound(x1 / t), qRound(y / t) - width / 2,
+                                             qRound(x2 / t) - qRound(x1 / t) + 1, width));
+        }
+        QCOMPARE(p.get<QFrame>("Shape2")->lineWidth(), thick(twips, 1));
         // The card's numbers and pictures grow with the window, in proportion.
         const double f = w.Layout().Factor();
         QCOMPARE(p.label("lblTopNum")->font().pixelSize(), int(48 * f));

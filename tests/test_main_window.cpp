@@ -172,6 +172,7 @@ private Q_SLOTS:
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // later versions say it themselves
         // A checkable menu item says whether it is checked.
         QCOMPARE(name(p.action("mnuRange012")), "Range 0-12, not checked");
+        QVERIFY(QAccessible::queryAccessibleInterface(p.action("mnuRange012"))->state().checkable);
         QCOMPARE(name(p.action("mnuRange09")), "Range 0-9");
 #endif
         p.clickChoice(2);

@@ -9,14 +9,12 @@
 namespace Translation {
 namespace {
 
-std::unique_ptr<QTranslator> &installed(int which) {
-    static std::unique_ptr<QTranslator> translators[2];
-    return translators[which];
-}
+// The program's catalogue and the toolkit's, each replaced when another language is installed.
+std::unique_ptr<QTranslator> programSlot, toolkitSlot;
 
-// Loads the catalogue named base for locale from directory into slot which; false if none.
-bool load(int which, const QLocale &locale, const QString &base, const QString &directory) {
-    auto &slot = installed(which);
+// Loads the catalogue named base for locale from directory into slot; false if none.
+bool load(std::unique_ptr<QTranslator> &slot, const QLocale &locale, const QString &base,
+          const QString &directory) {
     if (slot)
         QCoreApplication::removeTranslator(slot.get());
     slot = std::make_unique<QTranslator>();
@@ -36,8 +34,9 @@ bool load(int which, const QLocale &locale, const QString &base, const QString &
 } // namespace
 
 bool Install(const QLocale &locale) {
-    load(1, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return load(0, locale, QStringLiteral("zembrofact"), QStringLiteral(":/i18n"));
+    load(toolkitSlot, locale, QStringLiteral("qtbase"),
+         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return load(programSlot, locale, QStringLiteral("zembrofact"), QStringLiteral(":/i18n"));
 }
 
 } // namespace Translation
