@@ -1,8 +1,10 @@
 // The pictures the windows are drawn with, and the error path every handler runs in.
 
 #include "app/error_path.h"
+#include "form/built_in_pictures.h"
 #include "form/design_colours.h"
 #include "form/image_list.h"
+#include "form/resource_images.h"
 
 #include <QApplication>
 #include <QImage>
@@ -124,6 +126,28 @@ private Q_SLOTS:
               QPoint(w / 2, h - 4 * s), QPoint(w / 2, h - 5 * s)})
             got << at(p);
         QCOMPARE(got, QList<QRgb>(4, Face) << Black << White << Black << White << Black << White);
+    }
+
+    // The pictures built in with their pixels ready to draw are those in resources/, pixel for
+    // pixel, and are drawn as they are: the pixmap shows the built-in pixels, uncopied.
+    void builtInPicturesAreTheirPngs() {
+        QVERIFY(BuiltInPictureCount > 0);
+        for (std::size_t i = 0; i < BuiltInPictureCount; ++i) {
+            const BuiltInPicture &picture = BuiltInPictures[i];
+            const QString path = QString::fromLatin1(picture.path);
+            const QImage png(qEnvironmentVariable("ZF_SOURCE_DIR") + "/resources/" + path.mid(2));
+            const QImage shown = ResourcePixmap(path).toImage();
+            QVERIFY2(!png.isNull() && ResourceExists(path), picture.path);
+            QCOMPARE(shown.size(), png.size());
+            QCOMPARE(shown.hasAlphaChannel(), png.hasAlphaChannel());
+            QVERIFY2(shown == png.convertToFormat(shown.format()), picture.path);
+            QCOMPARE(static_cast<const void *>(shown.constBits()),
+                     static_cast<const void *>(picture.pixels));
+        }
+        QVERIFY(!ResourceExists(QStringLiteral(":/none.png")));
+        QVERIFY(ResourcePixmap(QStringLiteral(":/none.png")).isNull());
+        // One not built in is decoded from the resources.
+        QCOMPARE(ResourcePixmap(QStringLiteral(":/about_icon_16.png")).size(), QSize(16, 16));
     }
 
     // Whatever a handler throws is shown, and the program ends with a failure status.
