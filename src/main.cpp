@@ -1,8 +1,9 @@
-#include "main_window/frm_main.h"
 #include "app/app_info.h"
 #include "app/error_path.h"
-#include "form/resource_images.h"
 #include "app/translation.h"
+#include "form/deferred_icons.h"
+#include "form/resource_images.h"
+#include "main_window/frm_main.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -47,6 +48,8 @@ int main(int, char *argv[]) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     qInstallMessageHandler(previous);
+    // The desktop's style, its menu bar's overflow arrow fetched only if it is ever shown.
+    QApplication::setStyle(new DeferredIconStyle);
 
     QApplication::setApplicationName(QString::fromLatin1(AppInfo::Title));
     QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
