@@ -1,5 +1,6 @@
 #include "app/app_info.h"
 #include "app/error_path.h"
+#include "app/font_preload.h"
 #include "app/translation.h"
 #include "form/deferred_icons.h"
 #include "form/resource_images.h"
@@ -43,6 +44,8 @@ int main(int, char *argv[]) {
                      AppInfo::Title);
         return NoDisplayExitCode;
     }
+    // Fontconfig loads while the toolkit connects to the display.
+    FontPreload fonts;
     const QtMessageHandler previous = qInstallMessageHandler(startupMessageHandler);
     // The program takes no command line: Qt is not shown the arguments either.
     int qtArgc = 1;
@@ -58,6 +61,7 @@ int main(int, char *argv[]) {
     // The desktop's language where the program has a catalogue for it; English otherwise.
     Translation::Install(QLocale::system());
 
+    fonts.Wait(); // before the window measures its first text
     frmMain window;
     // An error during start-up has been reported already; there is no window to show.
     if (ErrorPath::HasFailed())
