@@ -15,26 +15,17 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-std::string identifier(const QString &name) {
-    std::string id = "picture_";
-    for (const QChar c : name)
-        id += c.isLetterOrNumber() ? char(c.toLatin1()) : '_';
-    return id;
-}
-
-} // namespace
-
 int main(int argc, char **argv) {
     if (argc < 4) {
         std::fprintf(stderr,
                      "usage: zf_embed_pictures <output.cpp> <resource-directory> <name>...\n");
         return 2;
     }
-    std::string out = "// Made by zf_embed_pictures from the PNGs in resources/ at build time.\n"
-                      "#include \"form/built_in_pictures.h\"\n\nnamespace {\n";
-    std::string rows;
+    // All the pixels in one array, in the order the pictures are named, each picture starting
+    // 16-byte aligned: the pictures a start shows, named first, then share pages of their own,
+    // and the rest is not read from the disk until it is drawn.
+    std::string pixels, rows;
+    char hex[8];
     for (int i = 3; i < argc; ++i) {
         const QString name = QString::fromLocal8Bit(argv[i]);
         const QString path = QString::fromLocal8Bit(argv[2]) + u'/' + name;
@@ -45,26 +36,26 @@ int main(int argc, char **argv) {
         }
         const bool opaque = !image.hasAlphaChannel();
         image.convertTo(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-        const std::string id = identifier(name);
-        // 16-byte aligned, as the toolkit's drawing routines prefer their rows.
-        out += "alignas(16) constexpr char " + id + "[] =\n";
-        char hex[8];
+        const std::size_t offset = pixels.size() / 4; // each byte written as \xHH
         for (int y = 0; y < image.height(); ++y) {
             const auto *line = image.constScanLine(y);
-            const auto bytes = qsizetype(image.width()) * 4;
-            for (qsizetype x = 0; x < bytes; ++x) {
-                if (x % 32 == 0)
-                    out += x == 0 && y == 0 ? "    \"" : "\"\n    \"";
+            for (qsizetype x = 0; x < qsizetype(image.width()) * 4; ++x) {
                 std::snprintf(hex, sizeof hex, "\\x%02x", unsigned(line[x]));
-                out += hex;
+                pixels += hex;
             }
         }
-        out += "\";\n";
+        while (pixels.size() / 4 % 16 != 0)
+            pixels += "\\x00";
         rows += "    {\":/" + name.toStdString() + "\", " + std::to_string(image.width()) + ", " +
-                std::to_string(image.height()) + ", " + (opaque ? "true" : "false") + ", " + id +
-                "},\n";
+                std::to_string(image.height()) + ", " + (opaque ? "true" : "false") +
+                ", pixels + " + std::to_string(offset) + "},\n";
     }
-    out += "} // namespace\n\nconst BuiltInPicture BuiltInPictures[] = {\n" + rows + "};\n" +
+    std::string out = "// Made by zf_embed_pictures from the PNGs in resources/ at build time.\n"
+                      "#include \"form/built_in_pictures.h\"\n\nnamespace {\n"
+                      "alignas(64) constexpr char pixels[] =\n";
+    for (std::size_t at = 0; at < pixels.size(); at += 128)
+        out += "    \"" + pixels.substr(at, 128) + "\"\n";
+    out += ";\n} // namespace\n\nconst BuiltInPicture BuiltInPictures[] = {\n" + rows + "};\n" +
            "const std::size_t BuiltInPictureCount = " + std::to_string(argc - 3) + ";\n";
 
     QFile file(QString::fromLocal8Bit(argv[1]));
