@@ -8,7 +8,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 # What building, running and testing need from Debian 12. Trees configured before Ninja was
 # used keep building with make.
 BUILD_PACKAGES=(cmake g++ ninja-build make qt6-base-dev qt6-tools-dev qt6-l10n-tools
-    qt6-translations-l10n libgl-dev fonts-liberation fonts-dejavu-core fontconfig xdg-utils)
+    qt6-translations-l10n libgl-dev libfontconfig-dev fonts-liberation fonts-dejavu-core fontconfig xdg-utils)
 # The desktops' fonts, real displays: X (Xvfb, openbox, the xcb plugin) and Wayland (Weston), and
 # the accessibility bus with a client of it, as a screen reader sees the program.
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file clang-tidy lintian

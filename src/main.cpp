@@ -1,8 +1,10 @@
-#include "main_window/frm_main.h"
 #include "app/app_info.h"
 #include "app/error_path.h"
-#include "form/resource_images.h"
+#include "app/font_preload.h"
 #include "app/translation.h"
+#include "form/deferred_icons.h"
+#include "form/resource_images.h"
+#include "main_window/frm_main.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -42,11 +44,15 @@ int main(int, char *argv[]) {
                      AppInfo::Title);
         return NoDisplayExitCode;
     }
+    // Fontconfig loads while the toolkit connects to the display.
+    FontPreload fonts;
     const QtMessageHandler previous = qInstallMessageHandler(startupMessageHandler);
     // The program takes no command line: Qt is not shown the arguments either.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     qInstallMessageHandler(previous);
+    // The desktop's style, its menu bar's overflow arrow fetched only if it is ever shown.
+    QApplication::setStyle(new DeferredIconStyle);
 
     QApplication::setApplicationName(QString::fromLatin1(AppInfo::Title));
     QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
@@ -55,6 +61,7 @@ int main(int, char *argv[]) {
     // The desktop's language where the program has a catalogue for it; English otherwise.
     Translation::Install(QLocale::system());
 
+    fonts.Wait(); // before the window measures its first text
     frmMain window;
     // An error during start-up has been reported already; there is no window to show.
     if (ErrorPath::HasFailed())

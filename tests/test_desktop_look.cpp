@@ -3,6 +3,7 @@
 
 #include "about_window/frm_about.h"
 #include "app/translation.h"
+#include "form/deferred_icons.h"
 #include "form/design_colours.h"
 #include "scripted_random.h"
 #include "window_probe.h"
@@ -116,7 +117,10 @@ class TestDesktopLook : public QObject {
     const QFont toolkitDefault_ = QApplication::font();
 
 private Q_SLOTS:
-    void initTestCase() { FailOnUnexpectedErrors(); }
+    void initTestCase() {
+        FailOnUnexpectedErrors();
+        QApplication::setStyle(new DeferredIconStyle); // as the program starts
+    }
     void cleanup() {
         QLocale::setDefault(QLocale::c());
         Translation::Install(QLocale::c());

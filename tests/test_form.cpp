@@ -1,14 +1,19 @@
 // The pictures the windows are drawn with, and the error path every handler runs in.
 
 #include "app/error_path.h"
+#include "form/built_in_pictures.h"
+#include "form/deferred_icons.h"
 #include "form/design_colours.h"
 #include "form/image_list.h"
+#include "form/resource_images.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 constexpr QRgb Clear = 0; // every fully transparent pixel counts as this
 constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0), Blue = qRgb(0, 0, 255),
@@ -126,6 +131,28 @@ private Q_SLOTS:
         QCOMPARE(got, QList<QRgb>(4, Face) << Black << White << Black << White << Black << White);
     }
 
+    // The pictures built in with their pixels ready to draw are those in resources/, pixel for
+    // pixel, and are drawn as they are: the pixmap shows the built-in pixels, uncopied.
+    void builtInPicturesAreTheirPngs() {
+        QVERIFY(BuiltInPictureCount > 0);
+        for (std::size_t i = 0; i < BuiltInPictureCount; ++i) {
+            const BuiltInPicture &picture = BuiltInPictures[i];
+            const QString path = QString::fromLatin1(picture.path);
+            const QImage png(qEnvironmentVariable("ZF_SOURCE_DIR") + "/resources/" + path.mid(2));
+            const QImage shown = ResourcePixmap(path).toImage();
+            QVERIFY2(!png.isNull() && ResourceExists(path), picture.path);
+            QCOMPARE(shown.size(), png.size());
+            QCOMPARE(shown.hasAlphaChannel(), png.hasAlphaChannel());
+            QVERIFY2(shown == png.convertToFormat(shown.format()), picture.path);
+            QCOMPARE(static_cast<const void *>(shown.constBits()),
+                     static_cast<const void *>(picture.pixels));
+        }
+        QVERIFY(!ResourceExists(QStringLiteral(":/none.png")));
+        QVERIFY(ResourcePixmap(QStringLiteral(":/none.png")).isNull());
+        // One not built in is decoded from the resources.
+        QCOMPARE(ResourcePixmap(QStringLiteral(":/about_icon_16.png")).size(), QSize(16, 16));
+    }
+
     // Whatever a handler throws is shown, and the program ends with a failure status.
 
     void unexpectedErrorIsShownAndEndsTheProgram_data() {
@@ -146,6 +173,60 @@ private Q_SLOTS:
         QTimer::singleShot(10000, this, [] { QCoreApplication::exit(99); }); // never hang
         QCOMPARE(QApplication::exec(), 1); // a failure, whatever the code calls it
         QVERIFY(ErrorPath::HasFailed() && !shown.isEmpty() && shown.contains(says));
+    }
+
+    // The deferred style's extension arrows are the style's own, in every size and at every
+    // device pixel ratio; its other icons are the style's as they are.
+    void deferredArrowsAreTheStylesOwn() {
+        DeferredIconStyle style;
+        for (const auto arrow : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                                 QStyle::SP_ToolBarVerticalExtensionButton}) {
+            const QIcon deferred = style.standardIcon(arrow);
+            const QIcon own = style.baseStyle()->standardIcon(arrow);
+            QVERIFY(!own.isNull() && !deferred.isNull());
+            QCOMPARE(deferred.availableSizes(), own.availableSizes());
+            for (const int side : {12, 16, 24, 32}) {
+                const QSize size(side, side);
+                QCOMPARE(deferred.actualSize(size), own.actualSize(size));
+                for (const qreal ratio : {1.0, 1.5, 2.0}) {
+                    const QPixmap got = deferred.pixmap(size, ratio),
+                                  want = own.pixmap(size, ratio);
+                    QCOMPARE(got.devicePixelRatio(), want.devicePixelRatio());
+                    QCOMPARE(got.toImage(), want.toImage());
+                }
+            }
+            QCOMPARE(deferred.pixmap(16, QIcon::Disabled).toImage(),
+                     own.pixmap(16, QIcon::Disabled).toImage());
+        }
+        QCOMPARE(style.standardIcon(QStyle::SP_ArrowUp).pixmap(16).toImage(),
+                 style.baseStyle()->standardIcon(QStyle::SP_ArrowUp).pixmap(16).toImage());
+    }
+
+    // A menu bar made under the deferred style fetches its overflow arrow only when it is
+    // drawn, and once however often it is drawn.
+    void aMenuBarFetchesItsArrowWhenDrawn() {
+        struct Counting : QProxyStyle {
+            int *fetched;
+            explicit Counting(int *count) : fetched(count) {}
+            QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
+                               const QWidget *widget) const override {
+                ++*fetched;
+                return QProxyStyle::standardIcon(icon, option, widget);
+            }
+        };
+        int fetched = 0;
+        QApplication::setStyle(new DeferredIconStyle(new Counting(&fetched)));
+        QMenuBar bar;
+        for (const char *menu : {"File", "Tools", "Help"})
+            bar.addMenu(QString::fromLatin1(menu));
+        auto *overflow = bar.findChild<QToolButton *>();
+        QVERIFY(overflow && !overflow->icon().isNull());
+        QCOMPARE(fetched, 0);
+        const QImage arrow = overflow->icon().pixmap(16).toImage();
+        QVERIFY(!arrow.isNull());
+        QCOMPARE(overflow->icon().pixmap(16).toImage(), arrow);
+        QCOMPARE(QIcon(overflow->icon()).pixmap(16).toImage(), arrow);
+        QCOMPARE(fetched, 1);
     }
 };
 

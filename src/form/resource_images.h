@@ -6,6 +6,12 @@
 #include <QString>
 #include <utility>
 
+// A picture built into the program as it is (":/card.png"), at its own size; a null pixmap
+// where there is none.
+QPixmap ResourcePixmap(const QString &path);
+// Whether a picture is built into the program under path.
+bool ResourceExists(const QString &path);
+
 // Loads a picture built into the program, by its base name (":/card.png"). On a screen scaled
 // above 1 the double-size drawing ("card@2x.png") is taken where there is one, so the picture
 // stays sharp at the same logical size.

@@ -2,16 +2,15 @@
 
 #include "form/resource_images.h"
 
-#include <QFile>
 #include <cmath>
 
 QPixmap ScaledArt(const QString &path, double factor, double deviceRatio) {
     if (factor == 1.0)
         return LoadResourcePixmap(path);
-    const QPixmap designed(path);
+    const QPixmap designed = ResourcePixmap(path);
     QString doubled = path;
     doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-    const QPixmap source = QFile::exists(doubled) ? QPixmap(doubled) : designed;
+    const QPixmap source = ResourceExists(doubled) ? ResourcePixmap(doubled) : designed;
     const QSize logical(int(std::lround(designed.width() * factor)),
                         int(std::lround(designed.height() * factor)));
     const QSize device = (QSizeF(logical) * deviceRatio).toSize();
