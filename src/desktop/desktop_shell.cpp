@@ -115,7 +115,12 @@ void XdgDesktopShell::Open(const QString &target, Answer answer) {
 
 QString XdgDesktopShell::OpenWith(const QString &target, QWidget *over) {
     QString program = OpenWithDialog::ChooseProgram(target, over);
-    if (program.isEmpty() || QProcess::startDetached(program, {target}))
+    if (program.isEmpty())
         return {};
-    return program;
+    // On its own, with nothing to read: this program's input may be a pipe or a terminal.
+    QProcess chosen;
+    chosen.setProgram(program);
+    chosen.setArguments({target});
+    chosen.setStandardInputFile(QProcess::nullDevice());
+    return chosen.startDetached() ? QString() : program;
 }
