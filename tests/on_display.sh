@@ -89,6 +89,7 @@ x11 | x11-bare)
         # framed late and where it was; one mapped while openbox starts may never be shown.
         wait_until "openbox to manage the screen" "$runtime/openbox.log" "${pids[-1]}" \
             window_manager_ready
+        export ZF_WINDOW_MANAGER=openbox
     fi
     ;;
 wayland)

@@ -357,7 +357,7 @@ private Q_SLOTS:
         QCOMPARE(about.grab().toImage().pixelColor(rule.center()), QColor(0, 0, 192));
     }
 
-    // Run at QT_SCALE_FACTOR 1, 1.5 and 2 (see CMakeLists.txt).
+    // Run at QT_SCALE_FACTOR 1, 1.5 and 2, and on X at 2 (see CMakeLists.txt).
     void picturesAndPointerStaySharp() {
         const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
         frmMain w(&random_);
@@ -368,8 +368,11 @@ private Q_SLOTS:
         // The hand pointer's drawing for the screen: 32 pixels each way at its designed size.
         const QCursor hand = about.findChild<QWidget *>(QStringLiteral("lblURL"))->cursor();
         QCOMPARE(hand.pixmap().size(), QSize(32, 32) * factor);
-        QCOMPARE(hand.pixmap().toImage().pixelColor(hand.hotSpot() * factor), QColor(Qt::black));
-        QCOMPARE(hand.hotSpot(), QPoint(12, 9)); // the fingertip, in the window's pixels here
+        // The fingertip: X takes the hot spot in the drawing's pixels, the others in the window's.
+        const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+        const QPoint tip = x11 ? hand.hotSpot() : hand.hotSpot() * factor;
+        QCOMPARE(tip, QPoint(12, 9) * factor);
+        QCOMPARE(hand.pixmap().toImage().pixelColor(tip), QColor(Qt::black));
     }
 
     // On X: the first frame on the screen is the finished window. The window's size and what
@@ -403,7 +406,8 @@ private Q_SLOTS:
         QCOMPARE(first.second, later.second);
     }
 
-    // Framed by openbox under X, drawn by the toolkit under Wayland (see tests/on_display.sh).
+    // Framed by openbox under X, or on X with no window manager to place them, drawn by the
+    // toolkit under Wayland (see tests/on_display.sh).
     void framesAreCentredAndKeepTheirSize() {
         const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
         frmMain w(&random_);
@@ -428,7 +432,8 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowExposed(window));
             if (!x11)
                 continue;
-            QTRY_VERIFY(!window->windowHandle()->frameMargins().isNull()); // framed
+            if (qEnvironmentVariableIsSet("ZF_WINDOW_MANAGER"))
+                QTRY_VERIFY(!window->windowHandle()->frameMargins().isNull()); // framed
             // The main window on the screen, the About window on the main window where it settled.
             const QRect on = window == &w ? w.screen()->availableGeometry() : mainFrame;
             const auto centred = [&] {

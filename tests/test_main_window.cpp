@@ -182,6 +182,8 @@ private Q_SLOTS:
         random.Script({0.0f, 0.0f});
         p.selectOperation(3);
         QCOMPARE(name(p.get("Picture1")), "1 divided by 1");
+        QEvent activeAgain(QEvent::WindowActivate); // as after About: nothing is said again
+        QCoreApplication::sendEvent(&w, &activeAgain);
         heard(
             {"9 plus 9", "Sorry. The correct answer is 18 . Right: 0, Wrong: 1", "1 divided by 1"});
         Announcer::SetListenerForTesting(nullptr);
