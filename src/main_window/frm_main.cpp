@@ -28,6 +28,12 @@ namespace {
 // The window's designed client area, below the menu bar, in twips.
 constexpr int ClientWidth = 5925, ClientHeight = 6345;
 
+// The verdict's designed box. A verdict wider than the box grows it evenly on both sides, as
+// far as the window allows on the nearer side.
+constexpr int VerdictLeft = 720, VerdictTop = 4680, VerdictWidth = 2415, VerdictHeight = 255;
+constexpr int VerdictCentre = VerdictLeft + VerdictWidth / 2;
+constexpr int VerdictRoom = 2 * std::min(VerdictCentre, ClientWidth - VerdictCentre) - 2 * 15;
+
 // Where each control stands, in twips, the card's own controls relative to the card, and its
 // place in the keyboard's order.
 constexpr DesignedControl Controls[] = {
@@ -47,18 +53,12 @@ constexpr DesignedControl Controls[] = {
     {"lblBottomNum", 1200, 1560, 1455, 855},
     {"lblTopNum", 720, 600, 1935, 855},
     {"lbllimit", 3600, 6000, 1215, 255},
-    {"lblConfirmation", 720, 4680, 2415, 255},
+    {"lblConfirmation", VerdictLeft, VerdictTop, VerdictWidth, VerdictHeight},
     {"lblCorrectCount", 480, 6000, 1215, 255},
     {"lblIncorrectCount", 2040, 6000, 1215, 255},
 };
 // Line1, the rule under the bottom number, 5 pixels wide.
 constexpr DesignedRule Rules[] = {{"Line1", 480, 2670, 2655, 5}};
-
-// The verdict's designed box. A verdict wider than the box grows it evenly on both sides, as
-// far as the window allows on the nearer side.
-constexpr int VerdictLeft = 720, VerdictTop = 4680, VerdictWidth = 2415, VerdictHeight = 255;
-constexpr int VerdictCentre = VerdictLeft + VerdictWidth / 2;
-constexpr int VerdictRoom = 2 * std::min(VerdictCentre, ClientWidth - VerdictCentre) - 2 * 15;
 
 // The operations, as Drill numbers them.
 struct Operation {
