@@ -11,9 +11,11 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <unistd.h>
 
 constexpr QRgb Clear = 0; // every fully transparent pixel counts as this
 constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0), Blue = qRgb(0, 0, 255),
@@ -171,8 +173,17 @@ private Q_SLOTS:
         closer.start(10);
         QTimer::singleShot(0, this, [&] { ErrorPath::Guarded(this, &TestForm::fail)(says); });
         QTimer::singleShot(10000, this, [] { QCoreApplication::exit(99); }); // never hang
-        QCOMPARE(QApplication::exec(), 1); // a failure, whatever the code calls it
+        QTemporaryFile printed; // and said on the error output, once
+        QVERIFY(printed.open());
+        const int errors = dup(STDERR_FILENO);
+        dup2(printed.handle(), STDERR_FILENO);
+        const int status = QApplication::exec();
+        dup2(errors, STDERR_FILENO);
+        close(errors);
+        QCOMPARE(status, 1); // a failure, whatever the code calls it
         QVERIFY(ErrorPath::HasFailed() && !shown.isEmpty() && shown.contains(says));
+        QVERIFY(printed.seek(0)); // the writes moved the offset it shares
+        QCOMPARE(printed.readAll(), "Zembrofact: " + shown.section("\n\n", 0, 0).toUtf8() + '\n');
     }
 
     // The deferred style's extension arrows are the style's own, in every size and at every

@@ -12,8 +12,13 @@ namespace {
 
 bool failed = false;
 
-void showAndQuit(const QString &message) {
+// For whoever started the program from a terminal, or reads its log.
+void print(const QString &message) {
     std::fprintf(stderr, "%s: %s\n", AppInfo::Title, qUtf8Printable(message));
+}
+
+void showAndQuit(const QString &message) {
+    print(message);
     if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
         QMessageBox box(QMessageBox::Critical, QString::fromLatin1(AppInfo::Title),
                         message + QStringLiteral("\n\n") +
@@ -50,7 +55,7 @@ void Fail(const QString &message) {
         reporter()(message);
     } catch (...) {
         // A reporter that fails itself still must not let anything escape.
-        std::fprintf(stderr, "%s: %s\n", AppInfo::Title, qUtf8Printable(message));
+        print(message);
         QCoreApplication::exit(FailureExitCode);
     }
 }
