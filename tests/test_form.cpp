@@ -158,6 +158,8 @@ private Q_SLOTS:
     }
     void unexpectedErrorIsShownAndEndsTheProgram() {
         QFETCH(QString, says);
+        QWidget window; // nothing of the program stays on the screen
+        window.show();
         QString shown;
         QTimer closer;
         closer.callOnTimeout(&closer, [&] {
@@ -176,6 +178,7 @@ private Q_SLOTS:
         close(errors);
         QCOMPARE(status, 1); // a failure, whatever the code calls it
         QVERIFY(ErrorPath::HasFailed() && !shown.isEmpty() && shown.contains(says));
+        QVERIFY(window.isHidden());
         QVERIFY(printed.seek(0)); // the writes moved the offset it shares
         QCOMPARE(printed.readAll(), "Zembrofact: " + shown.section("\n\n", 0, 0).toUtf8() + '\n');
     }
