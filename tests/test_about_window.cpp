@@ -129,7 +129,8 @@ private Q_SLOTS:
     // once it is gone. The window takes input at once.
     void link_data() {
         QTest::addColumn<QString>("session");
-        QTest::addColumn<QString>("xdgOpen"); // the real one, "none", or one that "hangs"
+        // The real one, "none", one that "hangs" until released, or one that "fails" alone.
+        QTest::addColumn<QString>("xdgOpen");
         QTest::addColumn<QString>("target");  // empty: click the link
         QTest::addColumn<QStringList>("met"); // the windows the user meets at each answer
         const QString bare = "X-Generic", real, over = " @frmAbout",
@@ -155,6 +156,9 @@ private Q_SLOTS:
             << bare << "none" << real
             << QStringList{web + "no program for opening web pages was found on this computer." +
                            over};
+        QTest::newRow("xdg-open fails, nothing else of xdg-utils there")
+            << bare << "fails" << real
+            << QStringList{web + "the web browser ran into a problem." + over};
         QTest::newRow("xdg-open hangs, then its program fails, the window gone")
             << bare << "hangs" << real
             << QStringList{web + "the web browser ran into a problem. @owner"};
@@ -181,12 +185,16 @@ private Q_SLOTS:
                                     "XDG_CURRENT_DESKTOP=%3 KDE_SESSION_VERSION=5 BROWSER=:";
         for (const QString &pair :
              environment
-                 .arg((xdgOpen == "hangs" ? path("hang") + ":" : "") + path("bin") +
-                          (xdgOpen == "none" ? "" : ":" + systemPath) + ":" + path("openers"),
+                 .arg((xdgOpen == "hangs" || xdgOpen == "fails" ? path("hang") + ":" : "") +
+                          path("bin") +
+                          (xdgOpen == "none" || xdgOpen == "fails" ? "" : ":" + systemPath) + ":" +
+                          path("openers"),
                       home.path(), session)
                  .split(' '))
             qputenv(pair.section('=', 0, 0).toLatin1(), QFile::encodeName(pair.section('=', 1)));
 
+        if (xdgOpen == "fails")
+            QFile(path("release")).open(QIODevice::WriteOnly);
         target = target.isEmpty() ? Address : target.replace("%1", path("injected"));
         auto about = std::make_unique<frmAbout>(&owner);
         about->show();
