@@ -210,7 +210,7 @@ private Q_SLOTS:
                         " @" + modal->parentWidget()->objectName();
             if (auto *program = modal->findChild<QLineEdit *>()) {
                 // Open with: blank is no program, as it opens too; its rows stand one below the
-                // other, Browse beside the field; fixed size.
+                // other, Browse beside a field wide enough for a program's path; fixed size.
                 QWidget *ok = modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
                 QVERIFY(!ok->isEnabled());
                 program->setText(" ");
@@ -219,7 +219,7 @@ private Q_SLOTS:
                 for (const char *row : {"lblPrompt", "lblTarget", "txtProgram", "buttons"})
                     QVERIFY(std::exchange(y, modal->findChild<QWidget *>(row)->y()) < y);
                 const QWidget *browse = modal->findChild<QWidget *>("cmdBrowse");
-                QVERIFY(browse->x() > program->geometry().right() &&
+                QVERIFY(program->width() >= 260 && browse->x() > program->geometry().right() &&
                         browse->geometry().contains(browse->x(), program->geometry().center().y()));
                 QCOMPARE(modal->minimumSize(), modal->maximumSize());
                 program->setText(met.size() > 1 ? "no-such-browser" : path("bin/standin-browser"));
