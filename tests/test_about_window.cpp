@@ -212,15 +212,18 @@ private Q_SLOTS:
                 // Open with: blank is no program, as it opens too; its rows stand one below the
                 // other, Browse beside a field wide enough for a program's path; fixed size.
                 QWidget *ok = modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
-                QVERIFY(!ok->isEnabled());
+                QVERIFY(!ok->isEnabled() && modal->focusWidget() == program);
                 program->setText(" ");
                 QVERIFY(!ok->isEnabled());
                 int y = -1;
                 for (const char *row : {"lblPrompt", "lblTarget", "txtProgram", "buttons"})
                     QVERIFY(std::exchange(y, modal->findChild<QWidget *>(row)->y()) < y);
                 const QWidget *browse = modal->findChild<QWidget *>("cmdBrowse");
-                QVERIFY(program->width() >= 260 && browse->x() > program->geometry().right() &&
-                        browse->geometry().contains(browse->x(), program->geometry().center().y()));
+                QVERIFY(
+                    program->width() >= 260 && browse->x() > program->geometry().right() &&
+                    browse->geometry().contains(browse->x(), program->geometry().center().y()) &&
+                    modal->findChild<QWidget *>("buttons")->geometry().right() ==
+                        browse->geometry().right());
                 QCOMPARE(modal->minimumSize(), modal->maximumSize());
                 program->setText(met.size() > 1 ? "no-such-browser" : path("bin/standin-browser"));
                 QVERIFY(ok->isEnabled());

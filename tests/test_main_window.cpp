@@ -172,7 +172,13 @@ private Q_SLOTS:
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // later versions say it themselves
         // A checkable menu item says whether it is checked.
         QCOMPARE(name(p.action("mnuRange012")), "Range 0-12, not checked");
-        QVERIFY(QAccessible::queryAccessibleInterface(p.action("mnuRange012"))->state().checkable);
+        // Checkable, and focused when the open menu has it active.
+        auto *tools = w.findChild<QMenu *>("mnuTools");
+        tools->popup({});
+        tools->setActiveAction(p.action("mnuRange012"));
+        const auto state = QAccessible::queryAccessibleInterface(p.action("mnuRange012"))->state();
+        QVERIFY(state.checkable && state.focused);
+        tools->close();
         QCOMPARE(name(p.action("mnuRange09")), "Range 0-9");
 #endif
         p.clickChoice(2);
