@@ -149,7 +149,8 @@ private Q_SLOTS:
                       german = "Weiter|Multiplikation|Leider falsch. Richtig ist 144.|32768";
         const QStringList catalogueless{"C", "en_GB", "ar_EG"};
         for (const QString &language :
-             catalogueless + catalogues() + QStringList{"long option", "long verdict"})
+             catalogueless + catalogues() +
+                 QStringList{"long option", "long Next Card", "long verdict"})
             for (const auto &[name, family, points] : fonts)
                 if (points < 120 || language == QLatin1String("C"))
                     QTest::addRow("%s, %s", qPrintable(language), name)
@@ -162,23 +163,23 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QLocale::setDefault(QLocale(language));
         Translation::Install(QLocale(language));
-        // Texts as long as a language has them: an operation's name must not run past the window;
-        // a long Next Card, or a long verdict, widens the window.
+        // Texts as long as a language has them, one at a time so that each sets the scale: an
+        // operation's name must not run past the window; a long Next Card or verdict widens it.
         struct LongTexts : QTranslator {
-            bool verdict = false;
+            QString language;
             bool isEmpty() const override { return false; }
             QString translate(const char *, const char *text, const char *, int) const override {
                 const QByteArrayView source(text);
-                if (verdict)
-                    return source == "Sorry. The correct answer is %1 ."
-                               ? "Helaas, dat is niet goed. Het goede antwoord op deze kaart is %1."
-                               : QString();
-                return source == "multiplication" ? "Vermenigvuldigen"
-                       : source == "Next Card"    ? "Volgende kaart graag"
-                                                  : QString();
+                if (language == "long option" && source == "multiplication")
+                    return "Vermenigvuldigen";
+                if (language == "long Next Card" && source == "Next Card")
+                    return "Volgende kaart graag";
+                if (language == "long verdict" && source == "Sorry. The correct answer is %1 .")
+                    return "Helaas, dat is niet goed. Het goede antwoord op deze kaart is %1.";
+                return {};
             }
         } longTexts;
-        longTexts.verdict = language == QLatin1String("long verdict");
+        longTexts.language = language;
         if (language.startsWith(QLatin1String("long ")))
             QCoreApplication::installTranslator(&longTexts);
         QFETCH(QString, family);
