@@ -223,8 +223,15 @@ private Q_SLOTS:
                     program->width() >= 260 && browse->x() > program->geometry().right() &&
                     browse->geometry().contains(browse->x(), program->geometry().center().y()) &&
                     modal->findChild<QWidget *>("buttons")->geometry().right() ==
-                        browse->geometry().right());
+                        browse->geometry().right() &&
+                    modal->findChild<QWidget *>("lblTarget")->width() ==
+                        modal->findChild<QWidget *>("lblPrompt")->width());
                 QCOMPARE(modal->minimumSize(), modal->maximumSize());
+                // The field is labelled "Program:" for screen readers, by its label.
+                const auto labels =
+                    QAccessible::queryAccessibleInterface(program)->relations(QAccessible::Label);
+                QVERIFY(!labels.isEmpty() &&
+                        labels.first().first->object()->objectName() == "lblProgram");
                 program->setText(met.size() > 1 ? "no-such-browser" : path("bin/standin-browser"));
                 QVERIFY(ok->isEnabled());
             }
