@@ -52,7 +52,7 @@ int main(int, char *argv[]) {
     QApplication app(qtArgc, argv);
     qInstallMessageHandler(previous);
     // The desktop's style, its menu bar's overflow arrow fetched only if it is ever shown.
-    QApplication::setStyle(new DeferredIconStyle);
+    UseDeferredIconStyle();
 
     QApplication::setApplicationName(QString::fromLatin1(AppInfo::Title));
     QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));

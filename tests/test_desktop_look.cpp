@@ -119,7 +119,7 @@ class TestDesktopLook : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         FailOnUnexpectedErrors();
-        QApplication::setStyle(new DeferredIconStyle); // as the program starts
+        UseDeferredIconStyle(); // as the program starts
     }
     void cleanup() {
         QLocale::setDefault(QLocale::c());

@@ -186,6 +186,8 @@ private Q_SLOTS:
     // The deferred style's extension arrows, and its other icons, are the style's own, in every
     // mode and at every device pixel ratio.
     void deferredArrowsAreTheStylesOwn() {
+        if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+            QSKIP("the program leaves the desktop's style alone with Qt 6.8");
         DeferredIconStyle style;
         for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton,
                                 QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_ArrowUp}) {
@@ -206,6 +208,8 @@ private Q_SLOTS:
     // A menu bar made under the deferred style fetches its overflow arrow only when it is
     // drawn, and once however often it is drawn.
     void aMenuBarFetchesItsArrowWhenDrawn() {
+        if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+            QSKIP("the program leaves the desktop's style alone with Qt 6.8");
         struct Counting : QProxyStyle {
             int *fetched;
             explicit Counting(int *count) : fetched(count) {}

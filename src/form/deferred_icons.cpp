@@ -1,5 +1,6 @@
 #include "form/deferred_icons.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPointer>
 #include <QStyleOption>
@@ -82,4 +83,10 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleO
         return style ? style->QProxyStyle::standardIcon(standardIcon, copy.get(), from.data())
                      : QIcon();
     }));
+}
+
+void UseDeferredIconStyle() {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QApplication::setStyle(new DeferredIconStyle);
+#endif
 }

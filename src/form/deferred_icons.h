@@ -6,13 +6,16 @@
 // toolbar extension buttons are fetched only when first drawn. Every menu bar makes such a
 // button when it is created, for the menus that do not fit, and most never show it; fetching
 // its arrow decodes the style's PNGs and, the first time, loads every image plugin the toolkit
-// has to ask whether one reads PNG, all before the window's first frame.
-//
-// Set it for the application before the first window: QApplication::setStyle(new
-// DeferredIconStyle).
+// has to ask whether one reads PNG, all before the window's first frame. Set it for the
+// application before the first window, through UseDeferredIconStyle().
 class DeferredIconStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
 };
+
+// Sets DeferredIconStyle for the application with Qt before 6.8. Qt 6.8 asks icon engines for
+// their pixmaps in other sizes, and the style is measured and checked with 6.4 only: from 6.8
+// on, the desktop's style is left as it is.
+void UseDeferredIconStyle();
