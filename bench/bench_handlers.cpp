@@ -4,8 +4,8 @@
 
 #include "drill/dealing.h"
 #include "drill/mod_cards.h"
-#include "main_window/frm_main.h"
 #include "drill/random_source.h"
+#include "main_window/frm_main.h"
 
 #include <QAction>
 #include <QPushButton>
