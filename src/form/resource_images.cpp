@@ -38,11 +38,14 @@ bool ResourceExists(const QString &path) {
     return builtIn(path) || QFile::exists(path);
 }
 
+QString DoubledPath(QString path) {
+    return path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+}
+
 QPixmap LoadResourcePixmap(const QString &path) {
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     if (ratio > 1.0) {
-        QString doubled = path;
-        doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        const QString doubled = DoubledPath(path);
         if (const BuiltInPicture *picture = builtIn(doubled))
             return pixmapOf(*picture, 2.0);
         if (QFile::exists(doubled)) {

@@ -11,6 +11,8 @@
 QPixmap ResourcePixmap(const QString &path);
 // Whether a picture is built into the program under path.
 bool ResourceExists(const QString &path);
+// The name of a picture's double-size drawing: ":/card@2x.png" for ":/card.png".
+QString DoubledPath(QString path);
 
 // Loads a picture built into the program, by its base name (":/card.png"). On a screen scaled
 // above 1 the double-size drawing ("card@2x.png") is taken where there is one, so the picture

@@ -8,8 +8,7 @@ QPixmap ScaledArt(const QString &path, double factor, double deviceRatio) {
     if (factor == 1.0)
         return LoadResourcePixmap(path);
     const QPixmap designed = ResourcePixmap(path);
-    QString doubled = path;
-    doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    const QString doubled = DoubledPath(path);
     const QPixmap source = ResourceExists(doubled) ? ResourcePixmap(doubled) : designed;
     const QSize logical(int(std::lround(designed.width() * factor)),
                         int(std::lround(designed.height() * factor)));
