@@ -130,6 +130,7 @@ private Q_SLOTS:
     void link_data() {
         QTest::addColumn<QString>("session");
         // The real one, "none", one that "hangs" until released, or one that "fails" alone.
+        // Or the real one, and the user "cancels" Open with.
         QTest::addColumn<QString>("xdgOpen");
         QTest::addColumn<QString>("target");  // empty: click the link
         QTest::addColumn<QStringList>("met"); // the windows the user meets at each answer
@@ -144,6 +145,7 @@ private Q_SLOTS:
         QTest::newRow("shell characters") << bare << real << shellCharacters << reached;
         QTest::newRow("shell characters, no browser")
             << bare << real << shellCharacters << openWith;
+        QTest::newRow("no browser, Open with cancelled") << bare << "cancels" << real << openWith;
         QTest::newRow("no browser, chosen program not started")
             << bare << real << real
             << openWith + QStringList{"programNotStarted The program \"no-such-browser\" could "
@@ -218,14 +220,18 @@ private Q_SLOTS:
                 int y = -1;
                 for (const char *row : {"lblPrompt", "lblTarget", "txtProgram", "buttons"})
                     QVERIFY(std::exchange(y, modal->findChild<QWidget *>(row)->y()) < y);
-                const QWidget *browse = modal->findChild<QWidget *>("cmdBrowse");
-                QVERIFY(
-                    program->width() >= 260 && browse->x() > program->geometry().right() &&
-                    browse->geometry().contains(browse->x(), program->geometry().center().y()) &&
-                    modal->findChild<QWidget *>("buttons")->geometry().right() ==
-                        browse->geometry().right() &&
-                    modal->findChild<QWidget *>("lblTarget")->width() ==
-                        modal->findChild<QWidget *>("lblPrompt")->width());
+                // The label before the field and Browse after it, on its row.
+                const QWidget *browse = modal->findChild<QWidget *>("cmdBrowse"),
+                              *label = modal->findChild<QWidget *>("lblProgram");
+                const int row = program->geometry().center().y();
+                QVERIFY(program->width() >= 260 && browse->x() > program->geometry().right() &&
+                        label->geometry().right() < program->x() &&
+                        browse->geometry().contains(browse->x(), row) &&
+                        label->geometry().contains(label->x(), row) &&
+                        modal->findChild<QWidget *>("buttons")->geometry().right() ==
+                            browse->geometry().right() &&
+                        modal->findChild<QWidget *>("lblTarget")->width() ==
+                            modal->findChild<QWidget *>("lblPrompt")->width());
                 QCOMPARE(modal->minimumSize(), modal->maximumSize());
                 // The field is labelled "Program:" for screen readers, by its label.
                 const auto labels =
@@ -234,6 +240,10 @@ private Q_SLOTS:
                         labels.first().first->object()->objectName() == "lblProgram");
                 program->setText(met.size() > 1 ? "no-such-browser" : path("bin/standin-browser"));
                 QVERIFY(ok->isEnabled());
+                if (xdgOpen == "cancels")
+                    return QTest::mouseClick(
+                        modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel),
+                        Qt::LeftButton);
             }
             modal->accept();
         });
@@ -257,7 +267,8 @@ private Q_SLOTS:
             return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : "";
         };
         if (met.isEmpty() || met == QStringList{"OpenWithDialog @frmAbout"})
-            QTRY_COMPARE(received(), QString("1\n%1\n1\n%1\n").arg(target));
+            QTRY_COMPARE(received(),
+                         xdgOpen == "cancels" ? QString() : QString("1\n%1\n1\n%1\n").arg(target));
         QVERIFY(!QFile::exists(path("injected")));
     }
 

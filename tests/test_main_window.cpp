@@ -234,6 +234,24 @@ private Q_SLOTS:
         }
     }
 
+    // Under Wayland (ctest's test_main_window_wayland) the window gives its desktop entry's
+    // name, by which docks and task bars find the program's launcher and icon.
+    void namesItsDesktopEntry() {
+        if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+            QSKIP("needs a Wayland compositor: ctest runs it as test_main_window_wayland");
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("WAYLAND_DEBUG", "client"); // what it asks of the compositor, on fd 2
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ZF_PROGRAM), {});
+        QByteArray asked;
+        QTRY_VERIFY_WITH_TIMEOUT((asked += program.readAllStandardError()).contains("set_app_id("),
+                                 20000);
+        program.kill();
+        program.waitForFinished();
+        QVERIFY(asked.contains("set_app_id(\"" ZF_APP_ID "\")"));
+    }
+
     // A long seeded session over every control and menu item, operated in every way a user can
     // (the mouse, the keyboard, assistive actions, the menus, About opened and closed). Beside
     // it, a drill given the same random draws takes the command each event is designed to give.
