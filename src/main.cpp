@@ -24,7 +24,6 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &, const QSt
     const QByteArray display = qgetenv("DISPLAY");
     std::fprintf(stderr, "%s: cannot open a window: no graphical display is reachable%s%s\n",
                  AppInfo::Title, display.isEmpty() ? "" : " at DISPLAY=", display.constData());
-    std::fflush(stderr);
     std::_Exit(NoDisplayExitCode);
 }
 

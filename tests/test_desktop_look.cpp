@@ -241,7 +241,8 @@ private Q_SLOTS:
                  QSize(qRound(214 * f), qRound(277 * f)));
         const QRect verdict = p.get("lblConfirmation")->geometry();
         QVERIFY(verdict.x() + verdict.width() / 2 == qRound((720 + 2415 / 2) / twips) &&
-                verdict.top() == qRound(4680 / twips) && verdict.width() >= qRound(2415 / twips));
+                verdict.top() == qRound(4680 / twips) && verdict.height() == qRound(255 / twips) &&
+                verdict.width() >= qRound(2415 / twips));
         QVERIFY(w.centralWidget()->rect().contains(verdict));
     }
 

@@ -184,8 +184,9 @@ private Q_SLOTS:
     }
 
     // The deferred style's extension arrows, and its other icons, are the style's own, in every
-    // mode and at every device pixel ratio.
-    void deferredArrowsAreTheStylesOwn() {
+    // mode and at every device pixel ratio; a menu bar made under it fetches its overflow arrow
+    // only when it is drawn, and once however often it is drawn.
+    void deferredArrowsAreTheStylesOwnWhenDrawn() {
         if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
             QSKIP("the program leaves the desktop's style alone with Qt 6.8");
         DeferredIconStyle style;
@@ -203,13 +204,6 @@ private Q_SLOTS:
                             got.toImage() == want.toImage());
                 }
         }
-    }
-
-    // A menu bar made under the deferred style fetches its overflow arrow only when it is
-    // drawn, and once however often it is drawn.
-    void aMenuBarFetchesItsArrowWhenDrawn() {
-        if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
-            QSKIP("the program leaves the desktop's style alone with Qt 6.8");
         struct Counting : QProxyStyle {
             int *fetched;
             explicit Counting(int *count) : fetched(count) {}
