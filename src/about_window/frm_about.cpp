@@ -143,8 +143,7 @@ void frmAbout::wireControls() {
     connect(cmdOK, &QPushButton::clicked, this, ErrorPath::Guarded(this, &frmAbout::cmdOK_Click));
 }
 
-void frmAbout::mouseMoveEvent(QMouseEvent *event) {
-    event->accept();
+void frmAbout::mouseMoveEvent(QMouseEvent * /*event*/) {
     ErrorPath::Guard([this] { Form_MouseMove(); });
 }
 
@@ -155,7 +154,6 @@ void frmAbout::paintEvent(QPaintEvent *event) {
 void frmAbout::keyPressEvent(QKeyEvent *event) {
     // OK is the cancel button too: Escape presses it, like Enter does as the default button.
     if (event->key() == Qt::Key_Escape) {
-        event->accept();
         cmdOK->click();
         return;
     }

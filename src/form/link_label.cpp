@@ -69,19 +69,16 @@ void LinkLabel::ShowLook(const QColor &colour, bool underlined) {
     setFont(underline);
 }
 
-void LinkLabel::mouseMoveEvent(QMouseEvent *event) {
-    event->accept();
+void LinkLabel::mouseMoveEvent(QMouseEvent * /*event*/) {
     Q_EMIT mouseMoved();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event) {
-    event->accept();
     if (event->button() == Qt::LeftButton)
         pressed_ = true;
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
-    event->accept();
     if (event->button() != Qt::LeftButton)
         return;
     const bool click = pressed_ && rect().contains(event->position().toPoint());
@@ -95,7 +92,6 @@ void LinkLabel::keyPressEvent(QKeyEvent *event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        event->accept();
         Q_EMIT clicked();
         return;
     default:
