@@ -71,7 +71,7 @@ private Q_SLOTS:
         for (int i = 0; i < capacity; ++i) {
             const Card &c = deck.Deck().at(i);
             if (i > deck.LastCard()) {
-                QCOMPARE(c, Card{});
+                QCOMPARE(c, (Card{0, 0, 0, 0}));
                 continue;
             }
             QCOMPARE(c.CardNum, i);
@@ -263,8 +263,12 @@ private Q_SLOTS:
             QVERIFY(r >= 0.0f && r < 1.0f);
             buckets.insert(AnswerPosition(r));
         }
-        // Reseeding before every draw, as the program does, must not pin the draws.
+        // Reseeding before every draw, as the program does, must not pin the draws; it mixes
+        // the clock in.
         QCOMPARE(buckets.size(), 4);
+        ClockRandom same = random;
+        random.Reseed();
+        QVERIFY(random.Fraction() != same.Fraction());
     }
 };
 
