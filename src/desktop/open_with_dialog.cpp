@@ -2,7 +2,6 @@
 
 #include "app/error_path.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -77,10 +76,6 @@ QString OpenWithDialog::program() const {
 }
 
 QString OpenWithDialog::ChooseProgram(const QString &target, QWidget *over) {
-    if (!over)
-        over = QApplication::activeModalWidget();
-    if (!over)
-        over = QApplication::activeWindow();
     OpenWithDialog dialog(target, over);
     if (dialog.exec() != QDialog::Accepted)
         return {};

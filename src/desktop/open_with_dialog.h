@@ -18,9 +18,9 @@ public:
     // The program the user named, or empty.
     QString program() const;
 
-    // Shows the dialog modally over the given window, or else the one in front; the chosen
-    // program, or empty when the user cancels.
-    static QString ChooseProgram(const QString &target, QWidget *over = nullptr);
+    // Shows the dialog modally over the given window; the chosen program, or empty when the
+    // user cancels.
+    static QString ChooseProgram(const QString &target, QWidget *over);
 
 private:
     void createControls(const QString &target);

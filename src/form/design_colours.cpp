@@ -4,18 +4,15 @@
 #include <QWidget>
 
 QPalette FixedSurfacePalette(const QColor &surface, const ColourScheme &scheme) {
+    // Made from a button and a window colour, a palette has the classic navy selection with
+    // white text, and grey disabled text.
     QPalette palette(scheme.inactiveBorder, surface);
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, scheme.buttonText);
         palette.setColor(group, QPalette::ButtonText, scheme.buttonText);
         palette.setColor(group, QPalette::Text, scheme.windowText);
         palette.setColor(group, QPalette::Base, scheme.windowBackground);
-        palette.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
-        palette.setColor(group, QPalette::HighlightedText, Qt::white);
     }
-    const QColor greyText(128, 128, 128);
-    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        palette.setColor(QPalette::Disabled, role, greyText);
     palette.setColor(QPalette::Disabled, QPalette::Base, surface);
     return palette;
 }
