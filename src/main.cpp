@@ -54,7 +54,6 @@ int main(int, char *argv[]) {
     UseDeferredIconStyle();
 
     QApplication::setApplicationName(QString::fromLatin1(AppInfo::Title));
-    QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
     QApplication::setDesktopFileName(QString::fromLatin1(AppInfo::AppId));
     QApplication::setWindowIcon(ProgramIcon());
     // The desktop's language where the program has a catalogue for it; English otherwise.

@@ -96,7 +96,6 @@ frmMain::frmMain(RandomSource *random, Score score, AppInfo::VersionNumbers vers
                  ColourScheme colours)
     : drill_(random ? *random : clockRandom_, score), version_(version), colours_(colours) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromLatin1(AppInfo::Title));
     // Minimise and close only: the window has a fixed size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
