@@ -170,7 +170,8 @@ private Q_SLOTS:
 
         random.Script({0.0f, 0.0f});
         p.selectOperation(3);
-        QCOMPARE(name(p.get("Picture1")), "1 divided by 1");
+        QCOMPARE(name(p.get("Picture1")) + u'|' + name(p.get("pctOperand")),
+                 "1 divided by 1|divided by");
         QEvent activeAgain(QEvent::WindowActivate); // as after About: nothing is said again
         QCoreApplication::sendEvent(&w, &activeAgain);
         heard(
@@ -180,10 +181,12 @@ private Q_SLOTS:
 
     void cardFontFallbackFits_data() {
         QTest::addColumn<QStringList>("families");
-        QTest::newRow("the design's font or its twin") << CardFontFamilies();
-        QTest::newRow("wide sans") << QStringList{"DejaVu Sans"};
-        QTest::newRow("monospace") << QStringList{"Liberation Mono"};
-        QTest::newRow("missing") << QStringList{"No Such Font"};
+        QTest::addColumn<QString>("drawnWith"); // empty: whatever fontconfig stands in with
+        QTest::newRow("the design's font or its twin") << CardFontFamilies() << "Liberation Sans";
+        QTest::newRow("wide sans") << QStringList{"DejaVu Sans"} << "DejaVu Sans";
+        QTest::newRow("monospace, after one missing")
+            << QStringList{"No Such Font", "Liberation Mono"} << "Liberation Mono";
+        QTest::newRow("missing") << QStringList{"No Such Font"} << "";
     }
 
     void cardFontFallbackFits() {
@@ -191,6 +194,8 @@ private Q_SLOTS:
         const QFont font = CardFont(families);
         const QFontMetrics metrics(font);
         QVERIFY(font.bold() && font.pixelSize() > 30 && metrics.height() <= CardTextHeight);
+        if (QFETCH(QString, drawnWith); !drawnWith.isEmpty())
+            QCOMPARE(QFontInfo(font).family(), drawnWith);
         for (const CardTextRoom &room : CardTextRooms)
             QVERIFY2(metrics.horizontalAdvance(QLatin1String(room.widestText)) <= room.width,
                      room.widestText);
