@@ -232,6 +232,9 @@ private Q_SLOTS:
                             browse->geometry().right() &&
                         modal->findChild<QWidget *>("lblTarget")->width() ==
                             modal->findChild<QWidget *>("lblPrompt")->width());
+                // The address can be selected, to copy it.
+                QVERIFY(modal->findChild<QLabel *>("lblTarget")->textInteractionFlags() &
+                        Qt::TextSelectableByMouse);
                 QCOMPARE(modal->minimumSize(), modal->maximumSize());
                 // The field is labelled "Program:" for screen readers, by its label.
                 const auto labels =

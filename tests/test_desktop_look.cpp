@@ -175,6 +175,8 @@ private Q_SLOTS:
                     return "Vermenigvuldigen";
                 if (language == "long Next Card" && source == "Next Card")
                     return "Volgende kaart graag";
+                if (language == "long Next Card" && source == "OK") // About's, on its own scale
+                    return "Goed, nu sluiten graag";
                 if (language == "long verdict" && source == "Sorry. The correct answer is %1 .")
                     return "Helaas, dat is niet goed. Het goede antwoord op deze kaart is %1.";
                 if (language == "long right verdict" && source == "That's correct!")
@@ -387,6 +389,7 @@ private Q_SLOTS:
         // The hand pointer's drawing for the screen: 32 pixels each way at its designed size.
         const QCursor hand = about.findChild<QWidget *>(QStringLiteral("lblURL"))->cursor();
         QCOMPARE(hand.pixmap().size(), QSize(32, 32) * factor);
+        QCOMPARE(hand.pixmap().deviceIndependentSize(), QSizeF(32, 32));
         // The fingertip: X takes the hot spot in the drawing's pixels, the others in the window's.
         const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
         const QPoint tip = x11 ? hand.hotSpot() : hand.hotSpot() * factor;

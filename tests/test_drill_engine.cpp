@@ -245,8 +245,9 @@ private Q_SLOTS:
 
     // Arithmetic on the program's 16-bit numbers raises past their range.
     void outOfRangeRaises() {
-        QCOMPARE((QList<int>{Int16::Abs(-32767), Int16::Floor(168.99), Int16::Floor(-0.5)}),
-                 (QList<int>{32767, 168, -1}));
+        QCOMPARE((QList<int>{Int16::Abs(-32767), Int16::Floor(168.99), Int16::Floor(-0.5),
+                             Int16::Floor(32767.5), Int16::Floor(-32768.0)}),
+                 (QList<int>{32767, 168, -1, 32767, -32768}));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Abs(-32768));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Add(32767, 1));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Int16::Sub(-32768, 1));

@@ -11,10 +11,12 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <memory>
 #include <unistd.h>
 
 constexpr QRgb Clear = 0; // every fully transparent pixel counts as this
@@ -196,6 +198,13 @@ private Q_SLOTS:
                         own = style.baseStyle()->standardIcon(icon);
             QVERIFY(!deferred.isNull() && deferred.availableSizes() == own.availableSizes());
             QCOMPARE(deferred.actualSize(QSize(32, 32)), own.actualSize(QSize(32, 32)));
+            const auto painted = [](const QIcon &drawn) {
+                QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::transparent);
+                drawn.paint(std::make_unique<QPainter>(&image).get(), image.rect());
+                return image;
+            };
+            QCOMPARE(painted(deferred), painted(own));
             for (const qreal ratio : {1.0, 1.5, 2.0})
                 for (const auto mode : {QIcon::Normal, QIcon::Disabled}) {
                     const QPixmap got = deferred.pixmap(QSize(16, 16), ratio, mode),
