@@ -215,6 +215,8 @@ private Q_SLOTS:
         if (language == QLatin1String("C")) // the design's scale holds for the toolkit's font
             QCOMPARE(twips == 15.0, points == 0);
         QCOMPARE(w.centralWidget()->size(), QSize(qRound(5925 / twips), qRound(6345 / twips)));
+        const double aboutTwips = about.Layout().TwipsEachPixel();
+        QCOMPARE(about.size(), QSize(qRound(5730 / aboutTwips), qRound(3135 / aboutTwips)));
         // Every control where the design puts it, at its window's scale; the verdict, widened
         // for its text, about its designed centre and inside the window.
         for (const auto &[name, box] : Designed) {
