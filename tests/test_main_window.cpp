@@ -162,7 +162,8 @@ private Q_SLOTS:
         tools->popup({});
         tools->setActiveAction(p.action("mnuRange012"));
         const auto state = QAccessible::queryAccessibleInterface(p.action("mnuRange012"))->state();
-        QVERIFY(state.checkable && state.focused);
+        QVERIFY(state.checkable && state.focused && !state.checked);
+        QVERIFY(QAccessible::queryAccessibleInterface(p.action("mnuRange09"))->state().checked);
         tools->close();
         QCOMPARE(name(p.action("mnuRange09")), "Range 0-9");
 #endif
