@@ -21,9 +21,7 @@ public:
         window->installEventFilter(this);
     }
 
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (watched != window_)
-            return false;
+    bool eventFilter(QObject * /*window*/, QEvent *event) override {
         switch (event->type()) {
         case QEvent::Show:
             shown_.start();
