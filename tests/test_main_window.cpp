@@ -81,6 +81,9 @@ private Q_SLOTS:
         QCOMPARE(p.text("lblCorrectCount") + u' ' + p.text("lblIncorrectCount"),
                  "Right: 32768 Wrong: 32767");
         QCOMPARE(p.label("lblAnswer")->palette().color(QPalette::WindowText), QColor(Qt::red));
+        // The operator picture stands on the window's background, white, in a larger box.
+        const QImage operatorBox = p.label("pctOperand")->grab().toImage();
+        QCOMPARE(operatorBox.pixelColor(operatorBox.rect().bottomRight()), QColor(Qt::white));
     }
 
     void menus() {
