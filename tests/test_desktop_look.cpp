@@ -246,6 +246,8 @@ private Q_SLOTS:
         QCOMPARE(p.label("lblTopNum")->font().pixelSize(), int(48 * f));
         QCOMPARE(p.label("Picture1")->pixmap().deviceIndependentSize().toSize(),
                  QSize(qRound(214 * f), qRound(277 * f)));
+        QCOMPARE(p.label("pctOperand")->pixmap().deviceIndependentSize().toSize(),
+                 QSize(qRound(39 * f), qRound(38 * f)));
         const QRect verdict = p.get("lblConfirmation")->geometry();
         QVERIFY(verdict.x() + verdict.width() / 2 == qRound((720 + 2415 / 2) / twips) &&
                 verdict.top() == qRound(4680 / twips) && verdict.height() == qRound(255 / twips) &&
