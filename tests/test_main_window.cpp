@@ -166,6 +166,8 @@ private Q_SLOTS:
         tools->setActiveAction(p.action("mnuRange012"));
         const auto state = QAccessible::queryAccessibleInterface(p.action("mnuRange012"))->state();
         QVERIFY(state.checkable && state.focused && !state.checked);
+        QCOMPARE(QAccessible::queryAccessibleInterface(p.action("mnuRange012"))->rect().size(),
+                 tools->actionGeometry(p.action("mnuRange012")).size()); // where it is shown
         QVERIFY(QAccessible::queryAccessibleInterface(p.action("mnuRange09"))->state().checked);
         tools->close();
         QCOMPARE(name(p.action("mnuRange09")), "Range 0-9");
