@@ -16,7 +16,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <memory>
 #include <unistd.h>
 
 constexpr QRgb Clear = 0; // every fully transparent pixel counts as this
@@ -201,7 +200,10 @@ private Q_SLOTS:
             const auto painted = [](const QIcon &drawn) {
                 QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
                 image.fill(Qt::transparent);
-                drawn.paint(std::make_unique<QPainter>(&image).get(), image.rect());
+                {
+                    QPainter painter(&image);
+                    drawn.paint(&painter, image.rect());
+                }
                 return image;
             };
             QCOMPARE(painted(deferred), painted(own));
