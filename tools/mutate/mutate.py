@@ -9,7 +9,9 @@ It exports the committed HEAD into a scratch folder, builds it there once and ru
 to see that it passes unchanged. Then, for each of K mutants chosen at random (with the seed)
 from every site the catalogue below finds in the C++ under src/, it makes that one change,
 rebuilds, runs the tests (quick ones first, stopping at the first failure) and puts the file
-back. The working tree and build/ are never touched. Each build and test run of a mutant holds
+back. A mutant whose rebuilt object files are byte for byte those of the unmutated build (the
+compiler made the same program of it, as with the arguments of std::min swapped) is SAME CODE:
+no test could tell it apart, so it is not tested and not counted. The working tree and build/ are never touched. Each build and test run of a mutant holds
 the lock the other builds on this machine take (ZF_BUILD_LOCK, /tmp/zf-build.lock), so they can
 run in between.
 
@@ -27,6 +29,7 @@ import argparse
 import bisect
 import concurrent.futures
 import fcntl
+import hashlib
 import json
 import os
 import random
@@ -612,6 +615,17 @@ class Tree:
         status, output, seconds = run(["ninja", "-C", self.build], self.log, timeout)
         return status == 0, output, seconds
 
+    def objects(self, since=0):
+        """The object files the build wrote at or after since (ns), each with its digest."""
+        found = {}
+        for folder, _, names in os.walk(self.build):
+            for name in names:
+                path = os.path.join(folder, name)
+                if name.endswith(".o") and os.stat(path).st_mtime_ns >= since:
+                    with open(path, "rb") as f:
+                        found[path] = hashlib.sha256(f.read()).digest()
+        return found
+
     def tests(self):
         status, output, _ = run(["ctest", "--test-dir", self.build, "-N"])
         if status != 0:
@@ -731,6 +745,9 @@ def main():
     parser = argparse.ArgumentParser(prog=SCRIPT, description=__doc__.split("\n\n")[0])
     parser.add_argument("--seed", type=int, help="picks the mutants (default: from the clock)")
     parser.add_argument("--count", type=int, default=100, help="how many mutants (100)")
+    parser.add_argument("--at", action="append", metavar="FILE:LINE",
+                        help="instead, every mutant on this line (src/form/twips.h:58); again "
+                        "for more lines: to look again at the survivors of a run")
     parser.add_argument("--keep", action="store_true",
                         help="keep the scratch tree and build afterwards")
     args = parser.parse_args()
@@ -765,6 +782,9 @@ def main():
     if not built:
         raise Failure(f"the unmutated HEAD does not build:\n{last_lines(output)}\n"
                       f"(all of it: {tree.log}); mend that first")
+    # What each object file holds unmutated: a mutant whose rebuilt objects are all the same
+    # bytes compiles to the very same program, and no test can tell it apart.
+    unmutated = tree.objects()
     say(f"Built in {minutes(seconds)}. Running the unmutated suite...")
 
     durations = {}
@@ -794,7 +814,13 @@ def main():
         kinds[s.operator] = kinds.get(s.operator, 0) + 1
     say(f"{len(sites)} sites in {len({s.path for s in sites})} files (" +
         ", ".join(f"{k} {v}" for k, v in sorted(kinds.items())) + ")")
-    chosen = random.Random(seed).sample(sites, min(args.count, len(sites)))
+    if args.at:
+        chosen = [s for s in sites if f"{s.path}:{s.line}" in args.at]
+        if not chosen:
+            raise Failure("no site of the catalogue is on " + ", ".join(args.at) +
+                          " (a path from the project's root, as the report gives it)")
+    else:
+        chosen = random.Random(seed).sample(sites, min(args.count, len(sites)))
     # In file order: a file's mutants one after another rebuild the least.
     chosen.sort(key=lambda s: (s.path, s.start))
 
@@ -804,10 +830,14 @@ def main():
     for i, site in enumerate(chosen, 1):
         # One hold of the lock for the mutant's build and tests: other builds go in between.
         with Mutant(tree, site), Lock():
+            since = time.time_ns()
             built, output, seconds = tree.make(timeout=1200)
             build_time += seconds
             verdict, killer, note = "NOT BUILT", None, ""
-            if built:
+            rebuilt = tree.objects(since) if built else {}
+            if built and all(unmutated.get(p) == d for p, d in rebuilt.items()):
+                verdict = "SAME CODE"
+            elif built:
                 verdict = "SURVIVED"
                 for name in order:
                     status, _, seconds = tree.test(name, limits[name])
@@ -825,7 +855,8 @@ def main():
         results.append((site, verdict, killer, note))
 
     killed = sum(1 for r in results if r[1] == "KILLED")
-    built_count = sum(1 for r in results if r[1] != "NOT BUILT")
+    same = sum(1 for r in results if r[1] == "SAME CODE")
+    built_count = sum(1 for r in results if r[1] != "NOT BUILT") - same
     percent = 100.0 * killed / built_count if built_count else 0.0
     elapsed = time.monotonic() - began
     per = (build_time + test_time) / total
@@ -855,7 +886,9 @@ def main():
             shutil.rmtree(folder, ignore_errors=True)
     say(summary)
     say(f"Report: {report_path}")
-    say(f"killed {killed} of {built_count} built ({percent:.1f} %), seed {seed}")
+    say(f"killed {killed} of {built_count} built ({percent:.1f} %), seed {seed}" +
+        (f"; {same} more compiled to the unmutated machine code and are not counted"
+         if same else ""))
 
 
 if __name__ == "__main__":
