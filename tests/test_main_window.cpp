@@ -136,6 +136,7 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
             QCOMPARE(said, expected); // and nothing more
         };
+        heard({}); // not while the window is not yet active
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         heard({"9 plus 9"});
