@@ -24,7 +24,6 @@ void showAndQuit(const QString &message) {
                         message + QStringLiteral("\n\n") +
                             QCoreApplication::translate("ErrorPath", "The program will now close."),
                         QMessageBox::Ok);
-        box.setObjectName(QStringLiteral("errorPathMessage"));
         box.exec();
         // Nothing else of the program may run: close every window, leave every event loop.
         for (QWidget *w : QApplication::topLevelWidgets())

@@ -15,8 +15,7 @@ std::unique_ptr<QTranslator> programSlot, toolkitSlot;
 // Loads the catalogue named base for locale from directory into slot; false if none.
 bool load(std::unique_ptr<QTranslator> &slot, const QLocale &locale, const QString &base,
           const QString &directory) {
-    if (slot)
-        QCoreApplication::removeTranslator(slot.get());
+    // The catalogue replaced takes itself out of the application as it goes.
     slot = std::make_unique<QTranslator>();
     bool found = slot->load(locale, base, QStringLiteral("_"), directory);
     // Portuguese speakers outside Brazil read the Brazilian catalogue rather than English.
