@@ -158,6 +158,12 @@ private Q_SLOTS:
             << bare << "none" << real
             << QStringList{web + "no program for opening web pages was found on this computer." +
                            over};
+        QTest::newRow("no xdg-open, a file with a drive letter")
+            << bare << "none"
+            << "c:/Cards/times.txt"
+            << QStringList{"notOpened The file could not be opened: no program for opening files "
+                           "was found on this computer." +
+                           over};
         QTest::newRow("xdg-open fails, nothing else of xdg-utils there")
             << bare << "fails" << real
             << QStringList{web + "the web browser ran into a problem." + over};
@@ -218,8 +224,10 @@ private Q_SLOTS:
                 program->setText(" ");
                 QVERIFY(!ok->isEnabled());
                 int y = -1;
-                for (const char *row : {"lblPrompt", "lblTarget", "txtProgram", "buttons"})
-                    QVERIFY(std::exchange(y, modal->findChild<QWidget *>(row)->y()) < y);
+                for (const char *row : {"lblPrompt", "lblTarget", "txtProgram", "buttons"}) {
+                    const QRect box = modal->findChild<QWidget *>(row)->geometry();
+                    QVERIFY2(std::exchange(y, box.bottom()) < box.top(), row);
+                }
                 // The label before the field and Browse after it, on its row.
                 const QWidget *browse = modal->findChild<QWidget *>("cmdBrowse"),
                               *label = modal->findChild<QWidget *>("lblProgram");
@@ -247,6 +255,7 @@ private Q_SLOTS:
                     return QTest::mouseClick(
                         modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel),
                         Qt::LeftButton);
+                return QTest::keyClick(program, Qt::Key_Return); // Enter in the field is OK
             }
             modal->accept();
         });
