@@ -167,7 +167,6 @@ void frmMain::createControls() {
     lbllimit = NamedLabel(client, "lbllimit", tr("Range 0-9"), Qt::AlignHCenter);
     lblConfirmation =
         NamedLabel(client, "lblConfirmation", QStringLiteral("Label1"), Qt::AlignHCenter);
-    lblConfirmation->setVisible(false);
     lblCorrectCount = NamedLabel(client, "lblCorrectCount", tr("Correct: 0"), Qt::AlignLeft);
     lblIncorrectCount = NamedLabel(client, "lblIncorrectCount", tr("Incorrect: 0"), Qt::AlignLeft);
     // The range is written in the window-text colour, the other labels in the default one.
@@ -214,8 +213,7 @@ void frmMain::showOperator() {
 void frmMain::createCard() {
     auto *client = centralWidget();
     Picture1 = Named<QLabel>(client, "Picture1");
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Fill(Picture1, QColor(255, 224, 192));
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop); // its picture fills it
 
     // The operator picture sits unscaled at the top-left of its box, on the window background.
     pctOperand = Named<QLabel>(Picture1, "pctOperand");
@@ -235,7 +233,6 @@ void frmMain::createCard() {
     // The numbers in the card's font, set with the layout (placeControls).
     const auto number = Qt::AlignRight;
     lblAnswer = NamedLabel<QuietLabel>(Picture1, "lblAnswer", QStringLiteral("XXX"), number);
-    lblAnswer->setVisible(false);
     lblBottomNum = NamedLabel(Picture1, "lblBottomNum", QStringLiteral("XX"), number);
     lblTopNum = NamedLabel(Picture1, "lblTopNum", QStringLiteral("XXX"), number);
     SetColour(lblAnswer, QPalette::WindowText, QColor(255, 0, 0));
@@ -334,6 +331,7 @@ void frmMain::showDeal() {
         choices_[i]->setText(QString::number(drill_.Choices()[i]));
         choices_[i]->setEnabled(true);
     }
+    // Hidden until the card is answered; the first deal hides them before the window shows.
     lblAnswer->setVisible(false);
     lblConfirmation->setVisible(false);
     const Card &card = drill_.Current();
