@@ -6,10 +6,6 @@
 // this one loaded the configuration, with its own attempt and warnings where it did not.
 FontPreload::FontPreload() : thread_([] { FcInit(); }) {}
 
-FontPreload::~FontPreload() {
-    Wait();
-}
-
 void FontPreload::Wait() {
     if (thread_.joinable())
         thread_.join();

@@ -9,16 +9,13 @@
 // first text is measured; it then finds them loaded.
 //
 // Wait() must return before the first font is used: fontconfig does not wait for a load under
-// way, it would start a second one. The destructor waits too.
+// way, it would start a second one. Going out of scope waits too.
 class FontPreload {
 public:
     FontPreload();
-    ~FontPreload();
-    FontPreload(const FontPreload &) = delete;
-    FontPreload &operator=(const FontPreload &) = delete;
 
     void Wait();
 
 private:
-    std::thread thread_;
+    std::jthread thread_;
 };
