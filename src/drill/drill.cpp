@@ -7,7 +7,7 @@
 Drill::Drill(RandomSource &random, Score score) : source_(random), score_(score) {}
 
 void Drill::Start() {
-    buildDeck(Addition, 9);
+    buildDeck(operation_, limit_); // the settings a drill starts with
     DealCard();
 }
 
