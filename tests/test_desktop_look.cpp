@@ -387,9 +387,11 @@ private Q_SLOTS:
         const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
         frmMain w(&random_);
         frmAbout about(&w);
-        for (const char *name : {"pctOperand", "Picture1"}) // from the double-size drawings
-            QCOMPARE(w.findChild<QLabel *>(QLatin1String(name))->pixmap().devicePixelRatio(),
-                     factor > 1 ? 2.0 : 1.0);
+        // From the double-size drawings, built in or not (see CMakeLists.txt).
+        for (const QLabel *picture :
+             {w.findChild<QLabel *>("pctOperand"), w.findChild<QLabel *>("Picture1"),
+              about.findChild<QLabel *>("picIcon")})
+            QCOMPARE(picture->pixmap().devicePixelRatio(), factor > 1 ? 2.0 : 1.0);
         // The hand pointer's drawing for the screen: 32 pixels each way at its designed size.
         const QCursor hand = about.findChild<QWidget *>(QStringLiteral("lblURL"))->cursor();
         QCOMPARE(hand.pixmap().size(), QSize(32, 32) * factor);

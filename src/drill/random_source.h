@@ -18,6 +18,8 @@ public:
 class ClockRandom final : public RandomSource {
 public:
     ClockRandom();
+    // Starts from state instead of the clock: the same state gives the same draws.
+    explicit ClockRandom(std::uint64_t state) : state_(state) {}
     void Reseed() override;
     float Fraction() override;
 

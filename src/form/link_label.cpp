@@ -106,7 +106,6 @@ void LinkLabel::paintEvent(QPaintEvent *event) {
         return;
     QPainter painter(this);
     QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.rect = rect();
+    frame.initFrom(this); // around the whole label
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
