@@ -112,6 +112,11 @@ private Q_SLOTS:
         QVERIFY(about.isVisible());
         QTest::keyClick(window, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), ok);
+        // An assistive tool's other actions on the link are carried out too.
+        QAccessible::queryAccessibleInterface(link)->actionInterface()->doAction(
+            QAccessibleActionInterface::setFocusAction());
+        QCOMPARE(QApplication::focusWidget(), link);
+        QTest::keyClick(window, Qt::Key_Tab);
         QCOMPARE(QAccessible::queryAccessibleInterface(about.findChild<QLabel *>("lblTitle"))
                      ->text(QAccessible::Name),
                  "Zembrofact version 1.0");
