@@ -11,9 +11,9 @@ from every site the catalogue below finds in the C++ under src/, it makes that o
 rebuilds, runs the tests (quick ones first, stopping at the first failure) and puts the file
 back. A mutant whose rebuilt object files are byte for byte those of the unmutated build (the
 compiler made the same program of it, as with the arguments of std::min swapped) is SAME CODE:
-no test could tell it apart, so it is not tested and not counted. The working tree and build/ are never touched. Each build and test run of a mutant holds
-the lock the other builds on this machine take (ZF_BUILD_LOCK, /tmp/zf-build.lock), so they can
-run in between.
+no test could tell it apart, so it is not tested and not counted. The working tree and build/
+are never touched. Each build and test run of a mutant holds the lock the other builds on this
+machine take (ZF_BUILD_LOCK, /tmp/zf-build.lock), so they can run in between.
 
 The catalogue: comparison operators (< <=, > >=, == !=) and arithmetic operators (+ -, * /)
 exchanged, integer constants moved by one, conditions of if and while negated, a statement
