@@ -370,10 +370,11 @@ private Q_SLOTS:
                 QVERIFY2(contrast(text, surfaceOf(c)) >= 4.5, qPrintable(c->objectName()));
         }
         // The link and the options take the button-text role (not window text), the notice's
-        // surface the title-bar text role.
+        // surface the title-bar text role, the logo's the window background.
         for (const QWidget *c : {about.findChild<QWidget *>("lblURL"), p.get("optOperation(0)")})
             QCOMPARE(c->palette().color(QPalette::WindowText), scheme.buttonText);
         QCOMPARE(surfaceOf(about.findChild<QWidget *>("lblDescription")), scheme.titleBarText);
+        QCOMPARE(surfaceOf(about.findChild<QWidget *>("picIcon")), scheme.windowBackground);
         QCOMPARE(p.get("lbllimit")->palette().color(QPalette::WindowText), scheme.windowText);
         // About's own surface is white, whatever the desktop's scheme; its rule navy blue.
         const QRect rule = about.findChild<QWidget *>(QStringLiteral("Line1"))->geometry();
