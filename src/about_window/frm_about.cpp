@@ -20,11 +20,12 @@
 
 namespace {
 
-// As designed, in the order the controls are created.
+// As designed, in the order the controls are created. Of them only OK and the link take the
+// focus, so only they have a place in the keyboard's order.
 constexpr DesignedControl Controls[] = {
-    {"picIcon", 0, 90, 3870, 675, 1},     {"cmdOK", 4605, 2595, 900, 375, 0},
-    {"lblURL", 240, 900, 1695, 255, 4},   {"lblDescription", 120, 2760, 4215, 315, 2},
-    {"lblTitle", 30, 1680, 5625, 420, 3},
+    {"picIcon", 0, 90, 3870, 675},      {"cmdOK", 4605, 2595, 900, 375, 0},
+    {"lblURL", 240, 900, 1695, 255, 4}, {"lblDescription", 120, 2760, 4215, 315},
+    {"lblTitle", 30, 1680, 5625, 420},
 };
 // The rule under the logo, 2 pixels wide.
 constexpr DesignedRule Rules[] = {{"Line1", 60, 5609, 840, 2}};
