@@ -7,7 +7,9 @@
 // The first frame is the first drawing into a window of the started process, as the X server's
 // DAMAGE extension reports it: the time counts from just before the process is started. Every
 // window the process creates on the root is watched from its creation, so no drawing is missed.
-// The peak resident memory is read from /proc at that moment, then the process is ended.
+// The peak resident memory is read from /proc at that moment, with the part of the resident
+// memory that is the process's own (anonymous: heap, stacks, pixel buffers; the rest is pages of
+// files shared with the system's cache, code and read-only data), then the process is ended.
 // The bare window is started with ZF_BENCH_SIZE, the program's window size, so that both draw
 // the same number of pixels.
 
@@ -24,6 +26,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <poll.h>
@@ -36,7 +40,7 @@ constexpr int ChildTimeoutMs = 30000;
 
 struct Sample {
     double ms = 0;
-    long rssKib = 0;
+    long rssKib = 0, anonKib = 0;
     int width = 0, height = 0; // of the window first drawn into
 };
 
@@ -46,12 +50,16 @@ double nowMs() {
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
 
-long peakRssKib(pid_t pid) {
+// Peak resident and anonymous resident memory, in KiB.
+std::pair<long, long> memoryKib(pid_t pid) {
+    std::pair<long, long> kib{-1, -1};
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmHWM:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
+            kib.first = std::atol(line.c_str() + 6);
+        else if (line.rfind("RssAnon:", 0) == 0)
+            kib.second = std::atol(line.c_str() + 8);
+    return kib;
 }
 
 class Display {
@@ -117,7 +125,7 @@ public:
                     for (auto &[window, s] : windows)
                         if (window == notify->drawable) {
                             s.ms = t - t0;
-                            s.rssKib = peakRssKib(pid);
+                            std::tie(s.rssKib, s.anonKib) = memoryKib(pid);
                             s.width = notify->geometry.width;
                             s.height = notify->geometry.height;
                             sample = s;
@@ -173,7 +181,7 @@ int main(int argc, char *argv[]) {
         return 1;
 
     std::array<std::vector<double>, 2> ms;
-    std::array<std::vector<long>, 2> rss;
+    std::array<std::vector<long>, 2> rss, anon;
     for (int run = 0; run < runs; ++run) {
         // Alternating which goes first cancels out whatever the one before leaves behind.
         for (int k = 0; k < 2; ++k) {
@@ -183,24 +191,29 @@ int main(int argc, char *argv[]) {
                 return 1;
             ms[which].push_back(sample->ms);
             rss[which].push_back(sample->rssKib);
-            std::fprintf(stderr, "run %2d %-7s %8.2f ms %8ld KiB %dx%d\n", run + 1,
-                         which == 0 ? "program" : "bare", sample->ms, sample->rssKib, sample->width,
-                         sample->height);
+            anon[which].push_back(sample->anonKib);
+            std::fprintf(stderr, "run %2d %-7s %8.2f ms %8ld KiB (%ld anonymous) %dx%d\n", run + 1,
+                         which == 0 ? "program" : "bare", sample->ms, sample->rssKib,
+                         sample->anonKib, sample->width, sample->height);
         }
     }
 
     const double programMs = median(ms[0]), bareMs = median(ms[1]);
     const long programRss = median(rss[0]), bareRss = median(rss[1]);
+    const long programAnon = median(anon[0]), bareAnon = median(anon[1]);
     const auto mib = [](long kib) { return static_cast<double>(kib) / 1024.0; };
     std::printf("start-up to first frame (%s), %d runs each, alternating; medians:\n", size.c_str(),
                 runs);
-    std::printf("  %-16s %10s %16s\n", "", "time (ms)", "peak RSS (MiB)");
-    std::printf("  %-16s %10.1f %16.1f\n", "program", programMs, mib(programRss));
-    std::printf("  %-16s %10.1f %16.1f\n", "bare Qt window", bareMs, mib(bareRss));
-    std::printf("  %-16s %10.3f %+16.2f\n", "ratio / extra", programMs / bareMs,
-                mib(programRss - bareRss));
+    std::printf("  %-16s %10s %16s %16s\n", "", "time (ms)", "peak RSS (MiB)", "anonymous (MiB)");
+    std::printf("  %-16s %10.1f %16.1f %16.1f\n", "program", programMs, mib(programRss),
+                mib(programAnon));
+    std::printf("  %-16s %10.1f %16.1f %16.1f\n", "bare Qt window", bareMs, mib(bareRss),
+                mib(bareAnon));
+    std::printf("  %-16s %10.3f %+16.2f %+16.2f\n", "ratio / extra", programMs / bareMs,
+                mib(programRss - bareRss), mib(programAnon - bareAnon));
     std::printf("RESULT program_ms=%.2f bare_ms=%.2f ratio=%.3f program_rss_kib=%ld "
-                "bare_rss_kib=%ld extra_rss_kib=%ld\n",
-                programMs, bareMs, programMs / bareMs, programRss, bareRss, programRss - bareRss);
+                "bare_rss_kib=%ld extra_rss_kib=%ld extra_anon_kib=%ld\n",
+                programMs, bareMs, programMs / bareMs, programRss, bareRss, programRss - bareRss,
+                programAnon - bareAnon);
     return 0;
 }
