@@ -32,8 +32,12 @@ public:
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
+        // From Qt 6.8 on, the icon asks in the window's pixels and takes the ratio as it comes;
+        // before, it asked in device pixels and set the ratio itself.
+        if constexpr (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+            return icon().pixmap(size, scale, mode, state);
         QPixmap pixmap = icon().pixmap(size / scale, scale, mode, state);
-        pixmap.setDevicePixelRatio(1.0); // the caller sets the ratio it wants
+        pixmap.setDevicePixelRatio(1.0);
         return pixmap;
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
@@ -86,7 +90,5 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleO
 }
 
 void UseDeferredIconStyle() {
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     QApplication::setStyle(new DeferredIconStyle);
-#endif
 }

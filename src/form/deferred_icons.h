@@ -15,7 +15,5 @@ public:
                        const QWidget *widget = nullptr) const override;
 };
 
-// Sets DeferredIconStyle for the application with Qt before 6.8. Qt 6.8 asks icon engines for
-// their pixmaps in other sizes, and the style is measured and checked with 6.4 only: from 6.8
-// on, the desktop's style is left as it is.
+// Sets DeferredIconStyle for the application.
 void UseDeferredIconStyle();
