@@ -153,7 +153,7 @@ private Q_SLOTS:
         QTest::newRow("no browser, Open with cancelled") << bare << "cancels" << real << openWith;
         QTest::newRow("no browser, chosen program not started")
             << bare << real << real
-            << openWith + QStringList{"programNotStarted The program \"no-such-browser\" could "
+            << openWith + QStringList{"programNotStarted The program \"no-such-<b>browser\" could "
                                       "not be started." +
                                       over};
         QTest::newRow("file not found")
@@ -219,6 +219,9 @@ private Q_SLOTS:
             auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!modal || modal == about.get())
                 return;
+            // What the user typed is shown as typed, never read as markup.
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                QCOMPARE(box->textFormat(), Qt::PlainText);
             seen << (modal->objectName() + ' ' + modal->property("text").toString()).trimmed() +
                         " @" + modal->parentWidget()->objectName();
             if (auto *program = modal->findChild<QLineEdit *>()) {
@@ -254,7 +257,8 @@ private Q_SLOTS:
                     QAccessible::queryAccessibleInterface(program)->relations(QAccessible::Label);
                 QVERIFY(!labels.isEmpty() &&
                         labels.first().first->object()->objectName() == "lblProgram");
-                program->setText(met.size() > 1 ? "no-such-browser" : path("bin/standin-browser"));
+                program->setText(met.size() > 1 ? "no-such-<b>browser"
+                                                : path("bin/standin-browser"));
                 QVERIFY(ok->isEnabled());
                 if (xdgOpen == "cancels")
                     return QTest::mouseClick(
