@@ -22,12 +22,8 @@ bool load(std::unique_ptr<QTranslator> &slot, const QLocale &locale, const QStri
     if (!found && locale.language() == QLocale::Portuguese)
         found = slot->load(QLocale(QLocale::Portuguese, QLocale::Brazil), base, QStringLiteral("_"),
                            directory);
-    if (!found) {
-        slot.reset();
-        return false;
-    }
-    QCoreApplication::installTranslator(slot.get());
-    return true;
+    // One not found stays empty and out of the application.
+    return found && QCoreApplication::installTranslator(slot.get());
 }
 
 } // namespace
