@@ -94,7 +94,6 @@ void frmAbout::createControls() {
     QFont titleFont = lblTitle->font();
     titleFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                            QStringLiteral("DejaVu Sans")});
-    titleFont.setStyleHint(QFont::SansSerif);
     titleFont.setPointSize(12);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
