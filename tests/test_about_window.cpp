@@ -104,8 +104,15 @@ private Q_SLOTS:
         // A screen reader reads the title line as words.
         QWidget *ok = about.findChild<QWidget *>("cmdOK");
         QCOMPARE(QApplication::focusWidget(), ok);
+        const QImage unfocused = link->grab().toImage();
         QTest::keyClick(window, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), link);
+        // Drawn in the desktop's focus frame, which runs along its top edge.
+        const QImage focused = link->grab().toImage();
+        int framed = 0;
+        for (int x = 0; x < focused.width(); ++x)
+            framed += focused.pixel(x, 0) != unfocused.pixel(x, 0);
+        QVERIFY(framed > focused.width() / 2);
         QTest::keyClick(window, Qt::Key_Space);
         QTest::keyClick(window, Qt::Key_Return);
         QCOMPARE(shell.calls, (QStringList{Address, Address, Address}));
