@@ -141,7 +141,8 @@ private Q_SLOTS:
     // once it is gone. The window takes input at once.
     void link_data() {
         QTest::addColumn<QString>("session");
-        // The real one, "none", one that "hangs" until released, or one that "fails" alone.
+        // The real one, "none", one that "hangs" until released, or one that "fails" (or
+        // "refuses": no permission) alone.
         // Or the real one, and the user "cancels" Open with.
         QTest::addColumn<QString>("xdgOpen");
         QTest::addColumn<QString>("target");  // empty: click the link
@@ -179,6 +180,9 @@ private Q_SLOTS:
         QTest::newRow("xdg-open fails, nothing else of xdg-utils there")
             << bare << "fails" << real
             << QStringList{web + "the web browser ran into a problem." + over};
+        QTest::newRow("xdg-open refuses, nothing else of xdg-utils there")
+            << bare << "refuses" << real
+            << QStringList{web + "you are not allowed to open it." + over};
         QTest::newRow("xdg-open hangs, then its program fails, the window gone")
             << bare << "hangs" << real
             << QStringList{web + "the web browser ran into a problem. @owner"};
@@ -199,21 +203,23 @@ private Q_SLOTS:
         QCOMPARE(QProcess::execute(cp, {"-a", fixture, home.path()}), 0);
         if (met.value(0).startsWith("OpenWithDialog"))
             QVERIFY(QFile::remove(path("mimeapps.list")));
-        // BROWSER: none, so xdg-open tries none of the well-known browsers of this machine.
-        const QString environment = "PATH=%1 HOME=%2 XDG_CONFIG_HOME=%2 XDG_DATA_HOME=%2/data "
-                                    "XDG_CONFIG_DIRS=%2/none XDG_DATA_DIRS=%2/none DISPLAY=:97 "
-                                    "XDG_CURRENT_DESKTOP=%3 KDE_SESSION_VERSION=5 BROWSER=:";
+        // BROWSER: none, so xdg-open tries none of the well-known browsers of this machine. The
+        // stand-in xdg-open ends with ZF_XDG_OPEN_EXIT.
+        const bool alone = xdgOpen == "fails" || xdgOpen == "refuses";
+        const QString environment =
+            "PATH=%1 HOME=%2 XDG_CONFIG_HOME=%2 XDG_DATA_HOME=%2/data "
+            "XDG_CONFIG_DIRS=%2/none XDG_DATA_DIRS=%2/none DISPLAY=:97 "
+            "XDG_CURRENT_DESKTOP=%3 KDE_SESSION_VERSION=5 BROWSER=: ZF_XDG_OPEN_EXIT=%4";
         for (const QString &pair :
              environment
-                 .arg((xdgOpen == "hangs" || xdgOpen == "fails" ? path("hang") + ":" : "") +
-                          path("bin") +
-                          (xdgOpen == "none" || xdgOpen == "fails" ? "" : ":" + systemPath) + ":" +
+                 .arg((xdgOpen == "hangs" || alone ? path("hang") + ":" : "") + path("bin") +
+                          (xdgOpen == "none" || alone ? "" : ":" + systemPath) + ":" +
                           path("openers"),
-                      home.path(), session)
+                      home.path(), session, xdgOpen == "refuses" ? "5" : "4")
                  .split(' '))
             qputenv(pair.section('=', 0, 0).toLatin1(), QFile::encodeName(pair.section('=', 1)));
 
-        if (xdgOpen == "fails")
+        if (alone)
             QFile(path("release")).open(QIODevice::WriteOnly);
         target = target.isEmpty() ? Address : target.replace("%1", path("injected"));
         auto about = std::make_unique<frmAbout>(&owner);
