@@ -2,9 +2,9 @@
 
 #include "app/error_path.h"
 
+#include <QBoxLayout>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,13 +49,16 @@ void OpenWithDialog::createControls(const QString &target) {
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
 
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(lblPrompt, 0, 0, 1, 3);
-    layout->addWidget(lblTarget, 1, 0, 1, 3);
-    layout->addWidget(lblProgram, 2, 0);
-    layout->addWidget(txtProgram, 2, 1);
-    layout->addWidget(cmdBrowse, 2, 2);
-    layout->addWidget(buttons, 3, 0, 1, 3);
+    // One row under the other; the program's row reads label, field, Browse.
+    auto *programRow = new QHBoxLayout;
+    programRow->addWidget(lblProgram);
+    programRow->addWidget(txtProgram);
+    programRow->addWidget(cmdBrowse);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblPrompt);
+    layout->addWidget(lblTarget);
+    layout->addLayout(programRow);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     txtProgram->setFocus();
