@@ -2,11 +2,13 @@
 #include "app/error_path.h"
 #include "app/maker.h"
 #include "desktop/desktop_shell.h"
+#include "desktop/open_with_dialog.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -304,6 +306,37 @@ private Q_SLOTS:
             QTRY_COMPARE(received(),
                          xdgOpen == "cancels" ? QString() : QString("1\n%1\n1\n%1\n").arg(target));
         QVERIFY(!QFile::exists(path("injected")));
+    }
+
+    // Browse starts among the programs; the one chosen there is named in the field, and
+    // cancelling leaves what was typed.
+    void browse_data() {
+        QTest::addColumn<QString>("chosen"); // empty: the user cancels
+        QTest::newRow("chosen") << "/usr/bin/env";
+        QTest::newRow("cancelled") << QString();
+    }
+    void browse() {
+        QFETCH(QString, chosen);
+        OpenWithDialog dialog(Address, &owner);
+        auto *program = dialog.findChild<QLineEdit *>("txtProgram");
+        program->setText("firefox");
+        dialog.show();
+        QString met;
+        QTimer user;
+        user.callOnTimeout(&user, [&] {
+            if (auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                met = files->windowTitle() + " in " + files->directory().path();
+                if (chosen.isEmpty())
+                    return files->reject();
+                auto *name = files->findChild<QLineEdit *>("fileNameEdit");
+                name->setText(chosen);
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+        });
+        user.start(20);
+        QTest::mouseClick(dialog.findChild<QWidget *>("cmdBrowse"), Qt::LeftButton);
+        QCOMPARE(met, "Choose a program in /usr/bin");
+        QCOMPARE(program->text(), chosen.isEmpty() ? "firefox" : chosen);
     }
 
     // On a bare X server (ctest's test_about_memory): what each opening, with the pointer over
