@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 
@@ -55,10 +54,7 @@ void frmAbout::createControls() {
                    Qt::WindowCloseButtonHint);
     setMouseTracking(true);
     setWindowIcon(MadeOnce<QIcon>([] {
-        QIcon icon;
-        icon.addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_32.png")));
-        icon.addPixmap(LoadResourcePixmap(QStringLiteral(":/about_icon_16.png")));
-        return icon;
+        return IconOf({":/about_icon_32.png", ":/about_icon_16.png"});
     }));
     // A modal window that is minimised leaves its owner blocked with nothing to restore it
     // from on some desktops (Weston); where the desktop's title bar offers minimise or maximise
@@ -102,8 +98,7 @@ void frmAbout::createControls() {
     // Only the link and the window's own surface react to the pointer; every other control
     // keeps its moves, so passing over it leaves the link's look alone.
     for (QWidget *control :
-         {static_cast<QWidget *>(picIcon), static_cast<QWidget *>(cmdOK),
-          static_cast<QWidget *>(lblDescription), static_cast<QWidget *>(lblTitle)})
+         std::initializer_list<QWidget *>{picIcon, cmdOK, lblDescription, lblTitle})
         control->setAttribute(Qt::WA_NoMousePropagation);
 
     // A line is no control of its own: the pointer over it is over the window's surface.
@@ -218,10 +213,10 @@ void frmAbout::ShellAnswered(DesktopShell &shell, const QString &target,
         return;
     case NoProgram:
         if (const QString notStarted = shell.OpenWith(target, over); !notStarted.isEmpty())
-            tell(over, "programNotStarted",
-                 tr("The program \"%1\" could not be started.").arg(notStarted),
-                 tr("Check that the program is installed and that its name is spelled correctly, "
-                    "then try again."));
+            ShowWarning(over, "programNotStarted", QString::fromLatin1(AppInfo::Title),
+                        tr("The program \"%1\" could not be started.").arg(notStarted),
+                        tr("Check that the program is installed and that its name is spelled "
+                           "correctly, then try again."));
         return;
     case NoOpener:
         reason = webPage ? tr("no program for opening web pages was found on this computer.")
@@ -241,21 +236,8 @@ void frmAbout::ShellAnswered(DesktopShell &shell, const QString &target,
                          : tr("the program for it ran into a problem.");
         break;
     }
-    tell(over, "notOpened",
-         (webPage ? tr("The web page could not be opened: %1")
-                  : tr("The file could not be opened: %1"))
-             .arg(reason));
-}
-
-// A warning over the given window that does not hold up the program: it closes itself.
-void frmAbout::tell(QWidget *over, const char *objectName, const QString &text,
-                    const QString &advice) {
-    auto *box = new QMessageBox(QMessageBox::Warning, QString::fromLatin1(AppInfo::Title), text,
-                                QMessageBox::Ok, over);
-    box->setObjectName(QLatin1String(objectName));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->setTextFormat(Qt::PlainText);
-    box->setInformativeText(advice);
-    box->show();
+    ShowWarning(over, "notOpened", QString::fromLatin1(AppInfo::Title),
+                (webPage ? tr("The web page could not be opened: %1")
+                         : tr("The file could not be opened: %1"))
+                    .arg(reason));
 }

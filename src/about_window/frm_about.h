@@ -61,8 +61,6 @@ private:
     // Deals with the shell's answer to a request for target, over the given window.
     static void ShellAnswered(DesktopShell &shell, const QString &target,
                               DesktopShell::Outcome outcome, const QPointer<QWidget> &over);
-    static void tell(QWidget *over, const char *objectName, const QString &text,
-                     const QString &advice = {});
 
     QLabel *picIcon = nullptr;
     QPushButton *cmdOK = nullptr;

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QButtonGroup>
+#include <QMessageBox>
 #include <memory>
 
 QAction *NamedItem(QObject *parent, const char *name, const QString &caption, bool checkable) {
@@ -11,6 +12,17 @@ QAction *NamedItem(QObject *parent, const char *name, const QString &caption, bo
     item->setText(caption);
     item->setCheckable(checkable);
     return item;
+}
+
+void ShowWarning(QWidget *over, const char *name, const QString &title, const QString &text,
+                 const QString &advice) {
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, over);
+    box->setObjectName(QLatin1String(name));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(advice);
+    box->show();
 }
 
 namespace {

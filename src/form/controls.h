@@ -25,6 +25,11 @@ Label *NamedLabel(QWidget *parent, const char *name, const QString &text, Qt::Al
     return label;
 }
 
+// A warning of plain text, with advice under it, over the given window. It does not hold up the
+// program: the call returns at once, and the box is gone when the user closes it.
+void ShowWarning(QWidget *over, const char *name, const QString &title, const QString &text,
+                 const QString &advice = {});
+
 // A menu item, checkable or not, under the menu's name for it.
 QAction *NamedItem(QObject *parent, const char *name, const QString &caption,
                    bool checkable = false);

@@ -57,11 +57,15 @@ QPixmap LoadResourcePixmap(const QString &path) {
     return ResourcePixmap(path);
 }
 
-QIcon ProgramIcon() {
+QIcon IconOf(std::initializer_list<const char *> paths) {
     QIcon icon;
+    for (const char *path : paths)
+        icon.addPixmap(ResourcePixmap(QString::fromLatin1(path)));
+    return icon;
+}
+
+QIcon ProgramIcon() {
     // Up to 128 pixels: launchers take the larger drawings from the installed icon theme, and
     // every size here is handed to the display server at start-up.
-    for (const char *name : {":/icon.png", ":/icon@2x.png", ":/icon-128.png"})
-        icon.addPixmap(ResourcePixmap(QString::fromLatin1(name)));
-    return icon;
+    return IconOf({":/icon.png", ":/icon@2x.png", ":/icon-128.png"});
 }

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <initializer_list>
 #include <utility>
 
 // A picture built into the program as it is (":/card.png"), at its own size; a null pixmap
@@ -19,6 +20,8 @@ QString DoubledPath(QString path);
 // stays sharp at the same logical size.
 QPixmap LoadResourcePixmap(const QString &path);
 
+// An icon of the pictures built into the program under paths, at their own sizes.
+QIcon IconOf(std::initializer_list<const char *> paths);
 // The program's own icon for its windows, at 32, 64 and 128 pixels.
 QIcon ProgramIcon();
 
