@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QButtonGroup>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <memory>
 
@@ -12,6 +13,14 @@ QAction *NamedItem(QObject *parent, const char *name, const QString &caption, bo
     item->setText(caption);
     item->setCheckable(checkable);
     return item;
+}
+
+QMenu *NamedMenu(QMenuBar *bar, const char *name, const QString &caption,
+                 const QList<QAction *> &items) {
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->addActions(items);
+    return menu;
 }
 
 void ShowWarning(QWidget *over, const char *name, const QString &title, const QString &text,

@@ -6,6 +6,8 @@
 
 class QAction;
 class QButtonGroup;
+class QMenu;
+class QMenuBar;
 
 // Controls made under the names the design gives them. The name is set first: a label settles
 // its accessible interface as soon as it first sets its text.
@@ -33,6 +35,9 @@ void ShowWarning(QWidget *over, const char *name, const QString &title, const QS
 // A menu item, checkable or not, under the menu's name for it.
 QAction *NamedItem(QObject *parent, const char *name, const QString &caption,
                    bool checkable = false);
+// A menu of the menu bar under its name, holding items in their order.
+QMenu *NamedMenu(QMenuBar *bar, const char *name, const QString &caption,
+                 const QList<QAction *> &items);
 
 // A label that says nothing to screen readers while it is hidden: a hidden answer must not be
 // given away before the learner answers.

@@ -264,15 +264,11 @@ void frmMain::createActions() {
 }
 
 void frmMain::createMenus() {
-    mnuFile = menuBar()->addMenu(tr("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->addActions({mnuReset, Seperator1, mnuExit});
-    mnuTools = menuBar()->addMenu(tr("Tools"));
-    mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuTools->addActions({mnuRandomize, seperator2, mnuRange09, mnuRange012});
-    mnuHelp = menuBar()->addMenu(tr("Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelp->addAction(mnuAbout);
+    QMenuBar *bar = menuBar();
+    mnuFile = NamedMenu(bar, "mnuFile", tr("File"), {mnuReset, Seperator1, mnuExit});
+    mnuTools = NamedMenu(bar, "mnuTools", tr("Tools"),
+                         {mnuRandomize, seperator2, mnuRange09, mnuRange012});
+    mnuHelp = NamedMenu(bar, "mnuHelp", tr("Help"), {mnuAbout});
 }
 
 void frmMain::describeControls() {
