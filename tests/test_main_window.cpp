@@ -170,6 +170,13 @@ private Q_SLOTS:
         QCOMPARE(QAccessible::queryAccessibleInterface(p.action("mnuRange012"))->rect().size(),
                  tools->actionGeometry(p.action("mnuRange012")).size()); // where it is shown
         QVERIFY(QAccessible::queryAccessibleInterface(p.action("mnuRange09"))->state().checked);
+        // An assistive tool's Press chooses it, as a click does.
+        for (const bool checked : {false, true}) {
+            QAccessible::queryAccessibleInterface(p.action("mnuRandomize"))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(p.action("mnuRandomize")->isChecked(), checked);
+        }
         tools->close();
         QCOMPARE(name(p.action("mnuRange09")), "Range 0-9");
 #endif
