@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <memory>
+#include <optional>
 
 QAction *NamedItem(QObject *parent, const char *name, const QString &caption, bool checkable) {
     auto *item = Named<QAction>(parent, name);
@@ -64,9 +65,9 @@ QuietLabel::QuietLabel(QWidget *parent) : QLabel(parent) {
 void OnOptionClick(QButtonGroup *group, const std::function<void(int index)> &click) {
     // The option selected since the last press of any option: the click that selected it has
     // been answered already.
-    auto selectedJustNow = std::make_shared<int>(-1);
+    auto selectedJustNow = std::make_shared<std::optional<int>>();
     QObject::connect(group, &QButtonGroup::idPressed, group,
-                     [selectedJustNow] { *selectedJustNow = -1; });
+                     [selectedJustNow] { selectedJustNow->reset(); });
     QObject::connect(group, &QButtonGroup::idToggled, group,
                      [selectedJustNow, click](int index, bool checked) {
                          if (checked) {
