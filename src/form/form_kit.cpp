@@ -51,7 +51,7 @@ TwipLayout FormKit::Place(double atMost) const {
     QList<const DesignedControl *> tabOrder;
     for (const DesignedControl &c : controls_) {
         control(c.name)->setGeometry(layout.Rect(c.left, c.top, c.width, c.height));
-        if (c.tabIndex >= 0)
+        if (c.tabIndex)
             tabOrder << &c;
     }
     std::sort(tabOrder.begin(), tabOrder.end(),

@@ -4,16 +4,17 @@
 
 #include <QList>
 #include <QSize>
+#include <optional>
 #include <span>
 
 class QWidget;
 
 // A control as designed: its objectName, its box in twips on the surface it stands on, and its
-// place in the keyboard's order (-1: none).
+// place in the keyboard's order, if it has one.
 struct DesignedControl {
     const char *name;
     int left, top, width, height;
-    int tabIndex = -1;
+    std::optional<int> tabIndex = {};
 };
 
 // A line as designed: from x1 to x2 at y, in twips, thickness design pixels wide.
