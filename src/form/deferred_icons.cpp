@@ -36,9 +36,7 @@ public:
         // before, it asked in device pixels and set the ratio itself.
         if constexpr (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
             return icon().pixmap(size, scale, mode, state);
-        QPixmap pixmap = icon().pixmap(size / scale, scale, mode, state);
-        pixmap.setDevicePixelRatio(1.0);
-        return pixmap;
+        return icon().pixmap(size / scale, scale, mode, state);
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
         return icon().actualSize(size, mode, state);
