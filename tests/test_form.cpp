@@ -4,6 +4,7 @@
 #include "form/built_in_pictures.h"
 #include "form/deferred_icons.h"
 #include "form/design_colours.h"
+#include "form/form_kit.h"
 #include "form/image_list.h"
 #include "form/resource_images.h"
 
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
@@ -49,6 +51,49 @@ private Q_SLOTS:
         for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
             QCOMPARE(p.color(QPalette::Disabled, role), grey);
         QCOMPARE(p.color(QPalette::Disabled, QPalette::Base), surface);
+        // A button on it that follows the desktop's scheme takes none of the surface's colours.
+        QWidget onSurface;
+        onSurface.setPalette(p);
+        auto *button = new QPushButton(&onSurface);
+        FollowDesktopScheme(button);
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (const auto role : {QPalette::WindowText, QPalette::Button, QPalette::ButtonText})
+                QCOMPARE(button->palette().color(group, role),
+                         QApplication::palette(button).color(group, role));
+    }
+
+    // The kit grows the whole design, in steps of a quarter twip, until every text and its
+    // margins fit its box, and no further; the client area grows with it.
+    void formKitGrowsUntilTextsFit_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pixelSize");
+        QTest::newRow("fits as designed") << "OK" << 10;
+        QTest::newRow("too wide") << "A caption much wider than its box" << 10;
+        QTest::newRow("too tall") << "OK" << 30;
+    }
+    void formKitGrowsUntilTextsFit() {
+        QFETCH(QString, text);
+        QFETCH(int, pixelSize);
+        QWidget client;
+        auto *button = new QPushButton(&client);
+        button->setObjectName("cmdOK");
+        QFont font = button->font();
+        font.setPixelSize(pixelSize);
+        button->setFont(font);
+        const DesignedControl controls[] = {{"cmdOK", 120, 120, 900, 375}};
+        FormKit kit(&client, {1200, 615}, controls, {});
+        kit.Fit(button, text, TwipLayout::ButtonMargin);
+        const double twips = kit.Place().TwipsEachPixel();
+        const QSize need = button->fontMetrics().size(Qt::TextSingleLine, text) + QSize(8, 8);
+        const auto fits = [&](double at) {
+            const TwipLayout layout(at);
+            return layout.Pixels(900) >= need.width() && layout.Pixels(375) >= need.height();
+        };
+        QVERIFY(fits(twips) && (twips == TwipsPerPixel || !fits(twips + 0.25)));
+        QCOMPARE(button->geometry(), TwipLayout(twips).Rect(120, 120, 900, 375));
+        QCOMPARE(client.size(), TwipLayout(twips).Rect(0, 0, 1200, 615).size());
+        QCOMPARE(twips == TwipsPerPixel,
+                 QTest::currentDataTag() == QLatin1String("fits as designed"));
     }
 
     void unknownPictureKeysRaise() {
