@@ -236,13 +236,12 @@ private Q_SLOTS:
         QCOMPARE(printed.readAll(), "Zembrofact: " + told.toUtf8() + '\n');
     }
 
-    // The deferred style's extension arrows, and its other icons, are the style's own, in every
+    // The deferred style's extension arrow, and its other icons, are the style's own, in every
     // mode and at every device pixel ratio; a menu bar made under it fetches its overflow arrow
     // only when it is drawn, and once however often it is drawn.
     void deferredArrowsAreTheStylesOwnWhenDrawn() {
         DeferredIconStyle style;
-        for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton,
-                                QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_ArrowUp}) {
+        for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ArrowUp}) {
             const QIcon deferred = style.standardIcon(icon),
                         own = style.baseStyle()->standardIcon(icon);
             QVERIFY(!deferred.isNull() && deferred.availableSizes() == own.availableSizes());

@@ -71,8 +71,7 @@ private:
 
 QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                                       const QWidget *widget) const {
-    if (standardIcon != SP_ToolBarHorizontalExtensionButton &&
-        standardIcon != SP_ToolBarVerticalExtensionButton)
+    if (standardIcon != SP_ToolBarHorizontalExtensionButton)
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     // Fetched as it would be now: the same style, the same direction, the same widget if it
     // is still there.

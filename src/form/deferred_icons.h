@@ -2,8 +2,8 @@
 
 #include <QProxyStyle>
 
-// The application's own style, drawing everything as it does, except that the arrows of the
-// toolbar extension buttons are fetched only when first drawn. Every menu bar makes such a
+// The application's own style, drawing everything as it does, except that the arrow of the
+// horizontal extension button is fetched only when first drawn. Every menu bar makes such a
 // button when it is created, for the menus that do not fit, and most never show it; fetching
 // its arrow decodes the style's PNGs and, the first time, loads every image plugin the toolkit
 // has to ask whether one reads PNG, all before the window's first frame. Set it for the
