@@ -119,6 +119,7 @@ private Q_SLOTS:
         QTest::addColumn<float>("r"); // puts the answer on button floor(4r + 1)
         QTest::addColumn<Captions>("expected");
         QTest::newRow("18 at 4") << 18 << JustBelowOne << Captions{20, 16, 21, 18};
+        QTest::newRow("18, a draw of 1, at 4") << 18 << 1.0f << Captions{20, 16, 21, 18};
         QTest::newRow("144 at 1") << 144 << 0.0f << Captions{144, 142, 147, 143};
         QTest::newRow("0 at 3") << 0 << 0.5f << Captions{2, 2, 0, 1};
         QTest::newRow("0 at 1") << 0 << 0.2499f << Captions{0, 2, 3, 1};
