@@ -271,7 +271,10 @@ private Q_SLOTS:
                 const auto labels =
                     QAccessible::queryAccessibleInterface(program)->relations(QAccessible::Label);
                 QVERIFY(!labels.isEmpty() &&
-                        labels.first().first->object()->objectName() == "lblProgram");
+                        labels.first().first->object()->objectName() == "lblProgram" &&
+                        labels.first().first->text(QAccessible::Name) == "Program:");
+                QCOMPARE(QAccessible::queryAccessibleInterface(program)->text(QAccessible::Name),
+                         "Program:");
                 program->setText(met.size() > 1 ? "no-such-<b>browser"
                                                 : path("bin/standin-browser"));
                 QVERIFY(ok->isEnabled());
