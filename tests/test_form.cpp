@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
@@ -241,9 +242,14 @@ private Q_SLOTS:
     // only when it is drawn, and once however often it is drawn.
     void deferredArrowsAreTheStylesOwnWhenDrawn() {
         DeferredIconStyle style;
-        for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ArrowUp}) {
-            const QIcon deferred = style.standardIcon(icon),
-                        own = style.baseStyle()->standardIcon(icon);
+        for (const auto &[icon, direction] :
+             {std::pair(QStyle::SP_ToolBarHorizontalExtensionButton, Qt::LeftToRight),
+              std::pair(QStyle::SP_ToolBarHorizontalExtensionButton, Qt::RightToLeft),
+              std::pair(QStyle::SP_ArrowUp, Qt::LeftToRight)}) {
+            QStyleOption option; // the arrow points the way the text runs
+            option.direction = direction;
+            const QIcon deferred = style.standardIcon(icon, &option),
+                        own = style.baseStyle()->standardIcon(icon, &option);
             QVERIFY(!deferred.isNull() && deferred.availableSizes() == own.availableSizes());
             QCOMPARE(deferred.actualSize(QSize(32, 32)), own.actualSize(QSize(32, 32)));
             const auto painted = [](const QIcon &drawn) {
