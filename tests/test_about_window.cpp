@@ -134,6 +134,8 @@ private Q_SLOTS:
                  QString(Maker::WebAddressShort) +
                      ": Opens the maker's web site in your web browser");
 #endif
+        if (key == Qt::Key_Escape) // wherever the focus is, the link included
+            link->setFocus();
         key ? QTest::keyClick(window, Qt::Key(key)) : QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(about.isHidden() && about.result() == QDialog::Accepted);
     }
