@@ -17,7 +17,7 @@ std::int16_t CardDealer::NextIndex(std::int16_t lastCard, bool randomize, Random
         // A source that strays to 1.0 or below 0 still yields a card of the deck.
         return std::clamp<std::int16_t>(index, 0, lastCard);
     }
-    if (cardCursor_ < 0 || cardCursor_ > lastCard)
+    if (cardCursor_ > lastCard)
         cardCursor_ = 0;
     const std::int16_t index = cardCursor_;
     cardCursor_ = index == lastCard ? std::int16_t{0} : Int16::Add(index, 1);
