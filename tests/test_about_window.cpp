@@ -20,7 +20,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <malloc.h>
+#include <mutex>
 #include <unistd.h>
+#include <unordered_set>
 #include <utility>
 
 // Notes every target it is asked to open.
@@ -30,12 +32,24 @@ struct RecordingShell : DesktopShell {
     QStringList calls;
 };
 
+// QtCore calls the functions in entries 3 and 4 of this table as each object is made and as it
+// is destroyed, for tools that follow a program's objects.
+extern Q_DECL_IMPORT quintptr qtHookData[];
+
 namespace {
 qint64 residentBytes(qint64 pid) {
     QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
     return statm.open(QIODevice::ReadOnly)
                ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE)
                : -1;
+}
+// Every object alive, to find what a request leaves behind.
+std::mutex liveLock;
+std::unordered_set<QObject *> live;
+int liveProcesses() {
+    const std::lock_guard hold(liveLock);
+    return int(std::count_if(live.begin(), live.end(),
+                             [](QObject *o) { return qobject_cast<QProcess *>(o); }));
 }
 } // namespace
 
@@ -48,6 +62,14 @@ class TestAboutWindow : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         ErrorPath::SetReporter([](const QString &message) { QFAIL(qPrintable(message)); });
+        qtHookData[3] = reinterpret_cast<quintptr>(+[](QObject *o) {
+            const std::lock_guard hold(liveLock);
+            live.insert(o);
+        });
+        qtHookData[4] = reinterpret_cast<quintptr>(+[](QObject *o) {
+            const std::lock_guard hold(liveLock);
+            live.erase(o);
+        });
         owner.setObjectName(QStringLiteral("owner"));
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
@@ -269,14 +291,6 @@ private Q_SLOTS:
                 QVERIFY(modal->findChild<QLabel *>("lblTarget")->textInteractionFlags() &
                         Qt::TextSelectableByMouse);
                 QCOMPARE(modal->minimumSize(), modal->maximumSize());
-                // The field is labelled "Program:" for screen readers, by its label.
-                const auto labels =
-                    QAccessible::queryAccessibleInterface(program)->relations(QAccessible::Label);
-                QVERIFY(!labels.isEmpty() &&
-                        labels.first().first->object()->objectName() == "lblProgram" &&
-                        labels.first().first->text(QAccessible::Name) == "Program:");
-                QCOMPARE(QAccessible::queryAccessibleInterface(program)->text(QAccessible::Name),
-                         "Program:");
                 program->setText(met.size() > 1 ? "no-such-<b>browser"
                                                 : path("bin/standin-browser"));
                 QVERIFY(ok->isEnabled());
@@ -311,6 +325,8 @@ private Q_SLOTS:
             QTRY_COMPARE(received(),
                          xdgOpen == "cancels" ? QString() : QString("1\n%1\n1\n%1\n").arg(target));
         QVERIFY(!QFile::exists(path("injected")));
+        about.reset(); // every request over, nothing of it stays
+        QTRY_COMPARE(liveProcesses(), 0);
     }
 
     // Browse starts among the programs; the one chosen there is named in the field, and
