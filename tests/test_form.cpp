@@ -1,6 +1,7 @@
 // The pictures the windows are drawn with, and the error path every handler runs in.
 
 #include "app/error_path.h"
+#include "app/font_preload.h"
 #include "form/built_in_pictures.h"
 #include "form/deferred_icons.h"
 #include "form/design_colours.h"
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <atomic>
+#include <thread>
 #include <unistd.h>
 
 constexpr QRgb Clear = 0; // every fully transparent pixel counts as this
@@ -95,6 +98,17 @@ private Q_SLOTS:
         QCOMPARE(client.size(), TwipLayout(twips).Rect(0, 0, 1200, 615).size());
         QCOMPARE(twips == TwipsPerPixel,
                  QTest::currentDataTag() == QLatin1String("fits as designed"));
+    }
+
+    // The first text is measured only once fontconfig's load is over, however long it takes.
+    void fontPreloadWaitsForTheLoad() {
+        static std::atomic<bool> loaded = false;
+        FontPreload preload([] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            loaded = true;
+        });
+        preload.Wait();
+        QVERIFY(loaded);
     }
 
     void unknownPictureKeysRaise() {

@@ -4,7 +4,7 @@
 
 // Whether it succeeds or not, the toolkit's own FcInit() later answers the same: at once where
 // this one loaded the configuration, with its own attempt and warnings where it did not.
-FontPreload::FontPreload() : thread_([] { FcInit(); }) {}
+FontPreload::FontPreload(void (*load)()) : thread_(load ? load : [] { FcInit(); }) {}
 
 void FontPreload::Wait() {
     if (thread_.joinable())

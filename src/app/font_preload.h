@@ -12,7 +12,8 @@
 // way, it would start a second one. Going out of scope waits too.
 class FontPreload {
 public:
-    FontPreload();
+    // load is fontconfig's own start unless another is given.
+    explicit FontPreload(void (*load)() = nullptr);
 
     void Wait();
 
