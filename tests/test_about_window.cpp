@@ -129,6 +129,11 @@ private Q_SLOTS:
         QWidget *ok = about.findChild<QWidget *>("cmdOK");
         QCOMPARE(QApplication::focusWidget(), ok);
         const QImage unfocused = link->grab().toImage();
+        int inked = 0; // the address is drawn, in the link's colour
+        for (int y = 0; y < unfocused.height(); ++y)
+            for (int x = 0; x < unfocused.width(); ++x)
+                inked += unfocused.pixelColor(x, y) == look().first;
+        QVERIFY(inked > 20);
         QTest::keyClick(window, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), link);
         // Drawn in the desktop's focus frame, which runs along its top edge.
