@@ -393,6 +393,16 @@ private Q_SLOTS:
              {w.findChild<QLabel *>("pctOperand"), w.findChild<QLabel *>("Picture1"),
               about.findChild<QLabel *>("picIcon")})
             QCOMPARE(picture->pixmap().devicePixelRatio(), factor > 1 ? 2.0 : 1.0);
+        // Laid out larger for a larger desktop font, a picture keeps the size of its place, in
+        // as many of the screen's pixels as that takes.
+        QApplication::setFont(QFont("DejaVu Sans", 14));
+        frmMain larger(&random_);
+        const QPixmap card = larger.findChild<QLabel *>("Picture1")->pixmap();
+        const double f = larger.Layout().Factor();
+        QVERIFY(f > 1);
+        const QSize place(qRound(214 * f), qRound(277 * f));
+        QCOMPARE(card.deviceIndependentSize().toSize(), place);
+        QCOMPARE(card.size(), (QSizeF(place) * factor).toSize());
         // The hand pointer's drawing for the screen: 32 pixels each way at its designed size.
         const QCursor hand = about.findChild<QWidget *>(QStringLiteral("lblURL"))->cursor();
         QCOMPARE(hand.pixmap().size(), QSize(32, 32) * factor);
