@@ -201,6 +201,8 @@ private Q_SLOTS:
         QTest::newRow("the design's font or its twin") << CardFontFamilies() << "Liberation Sans";
         QTest::newRow("wide sans") << QStringList{"DejaVu Sans"} << "DejaVu Sans";
         QTest::newRow("tall sans, made smaller") << QStringList{"Noto Sans"} << "Noto Sans";
+        QTest::newRow("wide and tall letters, made smaller still")
+            << QStringList{"Noto Sans Oriya"} << "Noto Sans Oriya";
         QTest::newRow("monospace, after one missing")
             << QStringList{"No Such Font", "Liberation Mono"} << "Liberation Mono";
         QTest::newRow("missing") << QStringList{"No Such Font"} << "";
