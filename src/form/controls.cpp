@@ -29,7 +29,6 @@ void ShowWarning(QWidget *over, const char *name, const QString &title, const QS
     auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, over);
     box->setObjectName(QLatin1String(name));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
     box->setTextFormat(Qt::PlainText);
     box->setInformativeText(advice);
     box->show();
