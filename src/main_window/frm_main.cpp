@@ -393,9 +393,8 @@ void frmMain::selectRange(const QAction *item, std::int16_t limit) {
 }
 
 void frmMain::mnuRandomize_Click() {
-    // The toolkit has already moved the check mark of this checkable item.
+    // The toolkit has already moved the check mark of this checkable item, as the order moves.
     drill_.ToggleRandom();
-    mnuRandomize->setChecked(drill_.DealsAtRandom());
 }
 
 void frmMain::mnuAbout_Click() {
