@@ -97,6 +97,8 @@ private Q_SLOTS:
                               link->text(), link->toolTip()}),
                  (QStringList{"About...", "Zembrofact v1.0", Maker::Notice, Maker::WebAddressShort,
                               Address}));
+        // Its own icon in the title bar, drawn for both sizes title bars take.
+        QCOMPARE(about.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
         const QFont title = about.findChild<QLabel *>("lblTitle")->font();
         QVERIFY(title.pointSize() == 12 && title.bold());
         const auto look = [link] {
@@ -106,13 +108,19 @@ private Q_SLOTS:
         QCOMPARE(look(), normal);
         QEvent leave(QEvent::Leave);
         const QString walk =
-            "lblURL surface lblURL lblTitle picIcon lblDescription cmdOK Line1 lblURL out";
+            "lblURL surface lblURL lblTitle drag picIcon lblDescription cmdOK Line1 lblURL out";
         for (const QString &place : walk.split(' ')) {
             const auto *control = about.findChild<QWidget *>(place);
-            if (place == "out")
+            const QPoint title = about.findChild<QWidget *>("lblTitle")->geometry().center();
+            if (place == "out") {
                 QCoreApplication::sendEvent(&about, &leave);
-            else
+            } else if (place == "drag") { // across the title, a button held
+                QTest::mousePress(window, Qt::LeftButton, {}, title);
+                QTest::mouseMove(window, title + QPoint(4, 0));
+                QTest::mouseRelease(window, Qt::LeftButton, {}, title + QPoint(4, 0));
+            } else {
                 QTest::mouseMove(window, control ? control->geometry().center() : QPoint(300, 20));
+            }
             const bool lit = place != "surface" && place != "Line1";
             QCOMPARE(look(), lit ? std::pair(QColor(0, 0, 128), true) : normal);
         }
