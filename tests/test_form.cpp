@@ -207,6 +207,7 @@ private Q_SLOTS:
             QCOMPARE(static_cast<const void *>(shown.constBits()), BuiltInPictures[i].pixels);
         }
         QCOMPARE(ResourcePixmap(QStringLiteral(":/about_icon_16.png")).size(), QSize(16, 16));
+        QCOMPARE(ProgramIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}, {128, 128}}));
         QVERIFY(ResourcePixmap(":/none.png").isNull() && !ResourceExists(":/none.png"));
     }
 
@@ -215,9 +216,10 @@ private Q_SLOTS:
     void unexpectedErrorIsShownAndEndsTheProgram_data() {
         QTest::addColumn<QString>("says"); // empty: something else than the program's own error
         QTest::addColumn<bool>("showingFails");
+        // Failing first: the rows after it meet the reporter it has put back.
+        QTest::newRow("runtime error, showing it fails") << "Overflow" << true;
         QTest::newRow("runtime error") << "Overflow" << false;
         QTest::newRow("anything else") << "" << false;
-        QTest::newRow("runtime error, showing it fails") << "Overflow" << true;
     }
     void unexpectedErrorIsShownAndEndsTheProgram() {
         QFETCH(QString, says);
