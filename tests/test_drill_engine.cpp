@@ -145,6 +145,7 @@ private Q_SLOTS:
         QCOMPARE(drill.Choices(), (Captions{12, 8, 10, 9}));
         QVERIFY(drill.SelectedOperation() == Drill::Addition && drill.Limit() == 9);
         QVERIFY(drill.DealsAtRandom() && !drill.Answered() && drill.Dealer().CardCursor() == 0);
+        QVERIFY(random.draws == 2 && random.reseeds == 2); // each draw freshly seeded
         QCOMPARE(drill.Tally().RightCount + drill.Tally().WrongCount, 0);
     }
 
