@@ -95,6 +95,8 @@ def main():
     try:
         # 1. The first card, once the window is there; the hidden answer has no name.
         new_words(0, r"\d+ plus \d+", "the first card")
+        if program_tree[0].name != "Zembrofact":  # as a screen reader names the program
+            sys.exit(f"FAIL: the program is named {program_tree[0].name!r} to screen readers")
         if answer_label():
             sys.exit("FAIL: a screen reader finds the hidden answer before the learner answered")
         # An operation chosen by the arrow key deals a card: a difference now.
