@@ -109,15 +109,15 @@ private Q_SLOTS:
         QEvent leave(QEvent::Leave);
         const QString walk =
             "lblURL surface lblURL lblTitle drag picIcon lblDescription cmdOK Line1 lblURL out";
+        const QPoint onTitle = about.findChild<QWidget *>("lblTitle")->geometry().center();
         for (const QString &place : walk.split(' ')) {
             const auto *control = about.findChild<QWidget *>(place);
-            const QPoint title = about.findChild<QWidget *>("lblTitle")->geometry().center();
             if (place == "out") {
                 QCoreApplication::sendEvent(&about, &leave);
             } else if (place == "drag") { // across the title, a button held
-                QTest::mousePress(window, Qt::LeftButton, {}, title);
-                QTest::mouseMove(window, title + QPoint(4, 0));
-                QTest::mouseRelease(window, Qt::LeftButton, {}, title + QPoint(4, 0));
+                QTest::mousePress(window, Qt::LeftButton, {}, onTitle);
+                QTest::mouseMove(window, onTitle + QPoint(4, 0));
+                QTest::mouseRelease(window, Qt::LeftButton, {}, onTitle + QPoint(4, 0));
             } else {
                 QTest::mouseMove(window, control ? control->geometry().center() : QPoint(300, 20));
             }
