@@ -130,7 +130,8 @@ private Q_SLOTS:
         // What a screen reader is told without asking: each card as a sum, once the window is
         // active; each verdict with the score; once each, and never the hidden answer early.
         QStringList said;
-        Announcer::SetListenerForTesting([&](const QString &message) { said << message; });
+        connect(w.findChild<Announcer *>(), &Announcer::said, this,
+                [&](const QString &message) { said << message; });
         const auto heard = [&](const QStringList &expected) {
             QTRY_COMPARE(said, expected);
             QCoreApplication::processEvents();
@@ -192,7 +193,6 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(&w, &activeAgain);
         heard(
             {"9 plus 9", "Sorry. The correct answer is 18 . Right: 0, Wrong: 1", "1 divided by 1"});
-        Announcer::SetListenerForTesting(nullptr);
     }
 
     void cardFontFallbackFits_data() {

@@ -7,11 +7,6 @@
 
 namespace {
 
-Announcer::Listener &listener() {
-    static Announcer::Listener l;
-    return l;
-}
-
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The notification reads as the message, and as nothing between messages.
 class NotificationAccessible : public QAccessibleWidget {
@@ -69,8 +64,7 @@ void Announcer::send() {
     if (!pending_)
         return;
     pending_ = false;
-    if (listener())
-        listener()(message_);
+    Q_EMIT said(message_);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // The toolkit passes announcements on from 6.8, and screen readers of that time speak them
     // (they would read a shown notification's name from their cache, unchanged).
@@ -80,8 +74,4 @@ void Announcer::send() {
     QAccessibleEvent shown(notification_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 #endif
-}
-
-void Announcer::SetListenerForTesting(Listener l) {
-    listener() = std::move(l);
 }

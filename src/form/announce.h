@@ -3,7 +3,6 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 // Speaks a short message through the screen reader without moving the focus: the card just
 // dealt, the verdict and the score. From Qt 6.8 it is an announcement. Before, the toolkit has
@@ -13,15 +12,16 @@
 // again for each message. A message waits until the window is active, and is sent after the
 // event that caused it, so that it follows what the focus change reads out.
 class Announcer : public QWidget {
+    Q_OBJECT
 public:
     explicit Announcer(QWidget *window);
 
     void Say(const QString &message);
     QString Message() const { return message_; }
 
-    // The toolkit only passes events on while a screen reader is listening; tests listen here.
-    using Listener = std::function<void(const QString &message)>;
-    static void SetListenerForTesting(Listener listener);
+Q_SIGNALS:
+    // Each message as it is sent, whether or not a screen reader is listening.
+    void said(const QString &message);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
