@@ -41,8 +41,7 @@ frmAbout::frmAbout(QWidget *owner, double twipsPerPixel, DesktopShell *shell,
     : QDialog(owner), shell_(shell ? *shell : DesktopShell::Default()), version_(version),
       colours_(colours) {
     createControls();
-    placeControls(twipsPerPixel);
-    cmdOK->setFocus();
+    placeControls(twipsPerPixel); // OK first in the keyboard's order: it has the focus
     wireControls();
     ErrorPath::Guard([this] { Form_Load(); });
 }
