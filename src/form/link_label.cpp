@@ -58,7 +58,6 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
     setMouseTracking(true);
     // Reached by Tab, not taken by a click: the pointer's click opens it at once.
     setFocusPolicy(Qt::TabFocus);
-    setAttribute(Qt::WA_NoMousePropagation);
     setCursor(MadeOnce<QCursor>([] { return handPointer(qGuiApp->devicePixelRatio()); }));
 }
 
