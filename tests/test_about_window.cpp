@@ -278,7 +278,8 @@ private Q_SLOTS:
                         " @" + modal->parentWidget()->objectName();
             if (auto *program = modal->findChild<QLineEdit *>()) {
                 // Open with: blank is no program, as it opens too; its rows stand one below the
-                // other, Browse beside a field wide enough for a program's path; fixed size.
+                // other, Browse beside a field wide enough for a program's path; fixed size, as
+                // wide for a long address (wrapped) as for a short one.
                 QWidget *ok = modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
                 QVERIFY(!ok->isEnabled() && modal->focusWidget() == program);
                 program->setText(" ");
@@ -292,6 +293,7 @@ private Q_SLOTS:
                 const QWidget *browse = modal->findChild<QWidget *>("cmdBrowse"),
                               *label = modal->findChild<QWidget *>("lblProgram");
                 const int row = program->geometry().center().y();
+                static const int width = modal->width();
                 QVERIFY(program->width() >= 260 && browse->x() > program->geometry().right() &&
                         label->geometry().right() < program->x() &&
                         browse->geometry().contains(browse->x(), row) &&
@@ -299,7 +301,8 @@ private Q_SLOTS:
                         modal->findChild<QWidget *>("buttons")->geometry().right() ==
                             browse->geometry().right() &&
                         modal->findChild<QWidget *>("lblTarget")->width() ==
-                            modal->findChild<QWidget *>("lblPrompt")->width());
+                            modal->findChild<QWidget *>("lblPrompt")->width() &&
+                        modal->width() == width);
                 // The address can be selected, to copy it.
                 QVERIFY(modal->findChild<QLabel *>("lblTarget")->textInteractionFlags() &
                         Qt::TextSelectableByMouse);
@@ -342,8 +345,9 @@ private Q_SLOTS:
         QTRY_COMPARE(liveProcesses(), 0);
     }
 
-    // Browse starts among the programs; the one chosen there is named in the field, and
-    // cancelling leaves what was typed.
+    // Screen readers read the field by its label, without the access key's marker. Browse
+    // starts among the programs; the one chosen there is named in the field, and cancelling
+    // leaves what was typed.
     void browse_data() {
         QTest::addColumn<QString>("chosen"); // empty: the user cancels
         QTest::newRow("chosen") << "/usr/bin/env";
@@ -354,6 +358,10 @@ private Q_SLOTS:
         OpenWithDialog dialog(Address, &owner);
         auto *program = dialog.findChild<QLineEdit *>("txtProgram");
         program->setText("firefox");
+        for (QObject *named :
+             {static_cast<QObject *>(program), dialog.findChild<QObject *>("lblProgram")})
+            QCOMPARE(QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name),
+                     "Program:");
         dialog.show();
         QString met;
         QTimer user;

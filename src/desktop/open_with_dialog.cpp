@@ -38,10 +38,7 @@ void OpenWithDialog::createControls(const QString &target) {
     txtProgram->setObjectName(QStringLiteral("txtProgram"));
     txtProgram->setPlaceholderText(tr("for example firefox"));
     txtProgram->setMinimumWidth(260);
-    lblProgram->setBuddy(txtProgram);
-    // Read by screen readers without the access key's marker, which newer toolkits pass on.
-    lblProgram->setAccessibleName(lblProgram->text().remove(u'&'));
-    txtProgram->setAccessibleName(lblProgram->accessibleName());
+    lblProgram->setBuddy(txtProgram); // which names the field for screen readers
 
     cmdBrowse = new QPushButton(tr("&Browse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
