@@ -151,6 +151,10 @@ private Q_SLOTS:
                      name(p.choice(4), QAccessible::Description),
                  "Answer choice 1 of 4|Answer choice 4 of 4");
         QCOMPARE(name(p.choice(1)), "18");
+        for (const char *part : {"announcer", "notification"}) // a pixel at the window's corner
+            if (auto *widget = w.findChild<QWidget *>(part))
+                QCOMPARE(QAccessible::queryAccessibleInterface(widget)->rect(),
+                         QRect(w.mapToGlobal(QPoint()), QSize(1, 1)));
         for (QWidget *control : w.centralWidget()->findChildren<QWidget *>()) {
             if (control->isVisible() && control->objectName() != QLatin1String("Shape2") &&
                 control->objectName() != QLatin1String("Line1"))
