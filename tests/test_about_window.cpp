@@ -61,6 +61,10 @@ class TestAboutWindow : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
+        // Started as some launchers start programs: input from a pipe nobody writes to, which a
+        // program started from here must not inherit (see the stand-in browser).
+        int input[2];
+        QVERIFY(pipe(input) == 0 && dup2(input[0], STDIN_FILENO) == STDIN_FILENO);
         ErrorPath::SetReporter([](const QString &message) { QFAIL(qPrintable(message)); });
         qtHookData[3] = reinterpret_cast<quintptr>(+[](QObject *o) {
             const std::lock_guard hold(liveLock);
