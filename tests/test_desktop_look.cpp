@@ -465,10 +465,20 @@ private Q_SLOTS:
                           << window->windowHandle()->frameMargins();
             return text;
         };
+        // A window is watched for a while after it shows, as its frame may come late.
+        const auto watched = [&] {
+            for (QObject *child : w.children() + about.children())
+                if (child->metaObject() == &QObject::staticMetaObject &&
+                    !QAbstractEventDispatcher::instance()->registeredTimers(child).isEmpty())
+                    return true;
+            return false;
+        };
         QRect mainFrame;
         for (QWidget *window : QList<QWidget *>{&w, &about}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTest::qWait(100);
+            QVERIFY(watched());
             if (!x11)
                 continue;
             if (qEnvironmentVariableIsSet("ZF_WINDOW_MANAGER"))
@@ -483,15 +493,7 @@ private Q_SLOTS:
             if (window == &w)
                 mainFrame = reported(&w);
         }
-        // Settled, the windows are no longer watched: no timer of theirs wakes the program.
-        const auto watched = [&] {
-            for (QObject *child : w.children() + about.children())
-                if (child->metaObject() == &QObject::staticMetaObject &&
-                    !QAbstractEventDispatcher::instance()->registeredTimers(child).isEmpty())
-                    return true;
-            return false;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(!watched(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!watched(), 5000); // settled: no timer of theirs wakes the program
         // What the toolkit's own title bars offer beyond the design is refused.
         w.setWindowState(Qt::WindowMaximized);
         about.setWindowState(Qt::WindowMinimized);
